@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace varnik {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+std::string_view trimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The whole text is sign, digits with at most one point, and an optional exponent.
+bool isNumberSyntax(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        ++pos;
+    }
+    const std::size_t intEnd = skipDigits(text, pos);
+    std::size_t digits = intEnd - pos;
+    pos = intEnd;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fracEnd = skipDigits(text, pos + 1);
+        digits += fracEnd - pos - 1;
+        pos = fracEnd;
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            ++pos;
+        }
+        const std::size_t expEnd = skipDigits(text, pos);
+        if (expEnd == pos) {
+            return false;
+        }
+        pos = expEnd;
+    }
+    return pos == text.size();
+}
+
+// Room for the plain form of any double: up to 309 integer digits or 324 decimals.
+constexpr int bufferSize = 400;
+
+template <typename... Format> std::string toChars(double value, Format... format) {
+    char buffer[bufferSize];
+    const auto result = std::to_chars(buffer, buffer + bufferSize, value, format...);
+    return std::string(buffer, result.ptr);
+}
+
+// Drops trailing zeros after the point, and then a bare point, keeping any exponent.
+std::string stripZeros(std::string text) {
+    const auto exponent = text.find('e');
+    std::string mantissa = text.substr(0, exponent);
+    const std::string tail = exponent == std::string::npos ? "" : text.substr(exponent);
+    if (mantissa.find('.') != std::string::npos) {
+        mantissa.erase(mantissa.find_last_not_of('0') + 1);
+        if (mantissa.back() == '.') {
+            mantissa.pop_back();
+        }
+    }
+    return mantissa + tail;
+}
+
+// A rounded text is usable when it fits the display and reads back (rounding up near the
+// top of the range can leave it).
+bool usable(const std::string& text) {
+    return text.size() <= displayLimit && parseNumber(text).has_value();
+}
+
+// The most precise rounding (most digits, `precision` counting down) that is usable.
+std::optional<std::string> roundedToFit(double value, std::chars_format format, int precision) {
+    for (; precision >= 0; --precision) {
+        std::string text = stripZeros(toChars(value, format, precision));
+        if (usable(text)) {
+            return text;
+        }
+    }
+    return std::nullopt;
+}
+
+// The decimal exponent of a text in exponent notation.
+int exponentOf(const std::string& scientific) {
+    return std::atoi(scientific.c_str() + scientific.find('e') + 1);
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimSpaces(text);
+    if (!isNumberSyntax(text)) {
+        return std::nullopt;
+    }
+    if (text.front() == '+') {
+        text.remove_prefix(1); // from_chars takes no plus sign
+    }
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt; // beyond the range of a double
+    }
+    return value;
+}
+
+std::string formatNumber(double value) {
+    if (value == 0) {
+        return "0";
+    }
+    std::string plain = toChars(value, std::chars_format::fixed);
+    if (plain.size() <= displayLimit) {
+        return plain;
+    }
+    std::string scientific = toChars(value, std::chars_format::scientific);
+    if (scientific.size() <= displayLimit) {
+        return scientific;
+    }
+
+    // Too many digits for either form: round. Start a little above the precision that fits
+    // and let roundedToFit count down past carries and stripped zeros.
+    const int sign = value < 0 ? 1 : 0;
+    const int exponent = exponentOf(scientific);
+    const int limit = static_cast<int>(displayLimit);
+    std::optional<std::string> roundedPlain;
+    if (exponent < limit - sign) {
+        // Decimals that fit: "0.000ddd" has -exponent-1 zeros, "ddd.ddd" exponent+1 digits.
+        const int integerDigits = exponent >= 0 ? exponent + 1 : 1;
+        const int decimals = limit - sign - integerDigits - 1;
+        if (decimals + exponent >= 0) { // keeps at least one significant digit
+            roundedPlain = roundedToFit(value, std::chars_format::fixed, decimals + 1);
+        }
+    }
+    const int exponentLength = std::abs(exponent) >= 100 ? 5 : 4; // "e+dd" or "e+ddd"
+    const int mantissaDecimals = limit - sign - 2 - exponentLength;
+    std::optional<std::string> roundedScientific =
+        roundedToFit(value, std::chars_format::scientific, mantissaDecimals + 1);
+
+    // Some rounding always fits: fewer digits eventually round down below the largest double.
+    if (!roundedPlain) {
+        return roundedScientific.value_or(scientific.substr(0, displayLimit));
+    }
+    if (!roundedScientific) {
+        return *roundedPlain;
+    }
+    const double plainError = std::fabs(*parseNumber(*roundedPlain) - value);
+    const double scientificError = std::fabs(*parseNumber(*roundedScientific) - value);
+    return scientificError < plainError ? *roundedScientific : *roundedPlain;
+}
+
+} // namespace varnik

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnik {
+
+/// The display keeps at most this many characters; longer text is cut without error.
+inline constexpr std::size_t displayLimit = 15;
+
+/// Reads the display's text as a number, independent of the locale.
+/// Accepts, between optional leading and trailing spaces: an optional sign, digits with at
+/// most one ".", at least one digit, and an optional exponent ("e" or "E", optional sign,
+/// digits). Anything else, and any value beyond the range of a 64-bit float, is no number.
+std::optional<double> parseNumber(std::string_view text);
+
+/// Writes a finite number in at most 15 characters that parseNumber reads back: the shortest
+/// digits that round-trip, in plain notation if they fit, else in exponent notation; failing
+/// both, rounded to whichever of the two keeps the number closest. "0" for either zero.
+std::string formatNumber(double value);
+
+} // namespace varnik

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages a task needs, only those that are missing.
+# Usage: scripts/install-deps.sh build|test [...]
+set -euo pipefail
+
+packages_for() {
+    case "$1" in
+    build) echo cmake ninja-build g++ qt6-base-dev ;;
+    test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 \
+        python3 python3-gi ;;
+    *) echo "unknown package group: $1" >&2; exit 2 ;;
+    esac
+}
+
+wanted=()
+for group in "$@"; do
+    read -r -a list <<<"$(packages_for "$group")"
+    wanted+=("${list[@]}")
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// Random key presses on both keypads: whatever the user does, the display stays a short text
+// of number characters and no infinity or NaN enters the calculator.
+#include "key_script.h"
+
+#include <QtTest>
+#include <cmath>
+#include <random>
+
+using namespace varnik;
+
+class TestRandomKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void invariantsHold();
+};
+
+namespace {
+
+constexpr int keyCount = static_cast<int>(Key::MemoryClear) + 1;
+
+bool finite(const CalculatorState& s) {
+    for (const double value : {s.entryValue, s.addOperand, s.subtractOperand, s.multiplyOperand,
+                               s.divideOperand, s.memoryValue}) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString checkInvariants(const CalculatorState& s, const KeyResult& result) {
+    const std::string& text = s.txtnum;
+    if (text.size() > displayLimit) {
+        return "display longer than 15";
+    }
+    if (text.find_first_not_of("0123456789.-e+ ") != std::string::npos) {
+        return "foreign character";
+    }
+    if (std::count(text.begin(), text.end(), '.') > 1) {
+        return "two points";
+    }
+    if (s.cmdpointEnabled() == s.pointFlag) {
+        return "point button out of step";
+    }
+    if (!finite(s)) {
+        return "NaN or infinity stored";
+    }
+    if (result.failed() == (result.report == Report::None)) {
+        return "failure without report";
+    }
+    return {};
+}
+
+} // namespace
+
+void TestRandomKeys::invariantsHold() {
+    // Weighted towards digits so that long numbers and large results come up often.
+    std::discrete_distribution<int> pickKey({6, 6, 6, 6, 6, 6, 6, 6, 6, 8, 4, 2, 3, 3, 5, 3, 6,
+                                             2, 2, 2, 1});
+    QCOMPARE(static_cast<int>(pickKey.max()) + 1, keyCount);
+    std::bernoulli_distribution onSkin(0.5);
+    long presses = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        std::mt19937 random(seed);
+        Calculator calculator = test::startedCalculator();
+        for (int i = 0; i < 1000; ++i) {
+            const auto key = static_cast<Key>(pickKey(random));
+            const Keypad keypad = onSkin(random) ? Keypad::Skin : Keypad::CommandButton;
+            const KeyResult result = calculator.press(key, keypad);
+            ++presses;
+            const QString broken = checkInvariants(calculator.state(), result);
+            if (!broken.isEmpty()) {
+                QFAIL(qPrintable(QString("seed %1, press %2: %3 (display \"%4\")")
+                                     .arg(seed)
+                                     .arg(i)
+                                     .arg(broken, QString::fromStdString(
+                                                      calculator.state().txtnum))));
+            }
+        }
+    }
+    QCOMPARE(presses, 200000L);
+}
+
+QTEST_APPLESS_MAIN(TestRandomKeys)
+#include "test_random_keys.moc"
