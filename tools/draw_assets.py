@@ -1,0 +1,59 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Draws the skin keypad's 36 key pictures (at 1x and 2x) and the window icon.
+
+Debian packages: python3 (run with /usr/bin/python3), python3-pil (built with
+libraqm for Bengali shaping), fonts-noto-core (Noto Sans and Noto Sans Bengali).
+
+Usage: /usr/bin/python3 tools/draw_assets.py [--out DIR]
+Writes DIR/keys/Image1.bmp ... Image36.bmp, Image1@2x.bmp ... Image36@2x.bmp and
+DIR/icons/varnik-calculator-<size>.png; DIR defaults to the repository's assets/.
+Running it again gives byte-identical files.
+"""
+
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from PIL import features  # noqa: E402
+
+import assetlib  # noqa: E402
+import iconart  # noqa: E402
+import keyart  # noqa: E402
+
+DEFAULT_OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "assets")
+
+# Pixels per metre recorded in the BMP header: 96 dpi, and 192 dpi for the 2x pictures.
+PIXELS_PER_METRE = {1: 3780, 2: 7559}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", default=DEFAULT_OUT, help="assets directory to write into")
+    args = parser.parse_args()
+
+    if not features.check("raqm"):
+        sys.exit("python3-pil lacks raqm text shaping; the Bengali words would be wrong")
+    for path in (assetlib.BENGALI_BOLD, assetlib.BENGALI_REGULAR, assetlib.LATIN_BOLD):
+        if not os.path.exists(path):
+            sys.exit("missing font %s (Debian package fonts-noto-core)" % path)
+
+    keys_dir = os.path.join(args.out, "keys")
+    icons_dir = os.path.join(args.out, "icons")
+    os.makedirs(keys_dir, exist_ok=True)
+    os.makedirs(icons_dir, exist_ok=True)
+
+    count = 0
+    for name, scale, image in keyart.pictures():
+        assetlib.write_bmp24(os.path.join(keys_dir, name), image, PIXELS_PER_METRE[scale])
+        count += 1
+    for name, image in iconart.icons():
+        assetlib.write_png(os.path.join(icons_dir, name), image)
+        count += 1
+    print("wrote %d files under %s" % (count, os.path.normpath(args.out)))
+
+
+if __name__ == "__main__":
+    main()

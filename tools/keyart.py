@@ -1,0 +1,229 @@
+# SPDX-License-Identifier: MIT
+"""The skin keypad's key pictures: frame, normal and highlight faces, glyphs.
+
+All measures are in design pixels (the 96 dpi picture); a key drawn at scale 2
+is drawn afresh at twice the resolution, not enlarged.
+"""
+
+import math
+
+from PIL import Image
+
+import assetlib as lib
+
+BEIGE = (224, 220, 201)      # outer ring, a shade off the window's cream
+NAVY = (0, 60, 116)          # key border
+BLACK = (0, 0, 0)
+QUIT_RED = (158, 0, 0)       # the quit word on the highlight picture
+
+SMALL = (29, 28)
+
+
+class Key:
+    def __init__(self, image, glyph, size=SMALL, text=""):
+        self.image = image    # number of the normal picture; the highlight is image + 1
+        self.glyph = glyph    # which glyph painter draws the face's sign
+        self.size = size
+        self.text = text
+
+    @property
+    def strong(self):
+        """The nine digit keys get the strong metal highlight, all others the soft one."""
+        return self.glyph == "digit"
+
+
+KEYS = [Key(2 * i - 1, "digit", text=chr(0x09E6 + i)) for i in range(1, 10)] + [
+    Key(19, "zero", (65, 28), "\u09e6"),
+    Key(21, "equals", (99, 28)),
+    Key(23, "point"),
+    Key(25, "quit", (75, 28), "\u09b8\u09ae\u09be\u09aa\u09cd\u09a4"),  # সমাপ্ত
+    Key(27, "clear", (38, 133), "C"),
+    Key(29, "plus"),
+    Key(31, "minus"),
+    Key(33, "asterisk"),
+    Key(35, "slash"),
+]
+
+
+# --- faces -------------------------------------------------------------------
+
+def normal_face(width, height, scale):
+    """Near white, brightest at the top, a darker band along the bottom: a raised button."""
+    top, bottom = 2.0, height - 2.0
+    stops = [
+        (top, (254, 254, 254)),
+        (top + 1.0, (252, 252, 250)),
+        (height / 2.0, (243, 243, 238)),
+        (bottom - 6.0, (240, 240, 234)),
+        (bottom - 5.0, (235, 235, 229)),
+        (bottom, (226, 223, 214)),
+    ]
+    rows = [lib.interpolate(stops, (y + 0.5) / scale) for y in range(height * scale)]
+    return lib.field(width * scale, height * scale, lambda x, y: rows[int(y)])
+
+
+def highlight_face(width, height, scale, strong):
+    """Brushed metal lit from the upper left: grey, a white band above the middle, grey."""
+    if strong:
+        stops = [(0.0, 154), (0.30, 236), (0.40, 255), (0.47, 250), (1.0, 79)]
+    else:
+        stops = [(0.0, 168), (0.30, 240), (0.40, 255), (0.47, 252), (1.0, 160)]
+    stops = [(t, (v, v, v)) for t, v in stops]
+    span = (width - 4.0) + (height - 4.0)
+
+    def colour(x, y):
+        u, v = x / scale - 2.0, y / scale - 2.0
+        grey = lib.interpolate(stops, (u + v) / span)[0]
+        # Fine streaks along the brushing direction, fixed by position, not by chance.
+        grain = 1.6 * math.sin(v * 2.9 + 0.7) + 1.1 * math.sin(v * 7.3 + 2.1)
+        grey += grain * (1.0 - grey / 320.0)
+        return (grey, grey, grey - 1.0)
+
+    return lib.field(width * scale, height * scale, colour)
+
+
+def frame_masks(width, height, scale):
+    """Coverage of the navy border and of the face inside it (rounded, soft corners)."""
+    border = lib.coverage(width, height, scale,
+                          lambda d, k: lib.rounded_rect(d, k, 1, 1, width - 1, height - 1, 2.2))
+    face = lib.coverage(width, height, scale,
+                        lambda d, k: lib.rounded_rect(d, k, 2, 2, width - 2, height - 2, 1.3))
+    return border, face
+
+
+# --- glyphs ------------------------------------------------------------------
+
+def _solid(width, height):
+    return Image.new("L", (width, height), 255)
+
+
+def _bars(width, height, bars):
+    """A mask of width x height with full-width horizontal bars at (top, thickness)."""
+    mask = Image.new("L", (width, height), 0)
+    for top, thickness in bars:
+        mask.paste(255, (0, top, width, top + thickness))
+    return mask
+
+
+def glyph_plus(scale):
+    size, bar = 11 * scale, 2 * scale
+    at = (size - bar) // 2
+    mask = Image.new("L", (size, size), 0)
+    mask.paste(255, (0, at, size, at + bar))
+    mask.paste(255, (at, 0, at + bar, size))
+    return mask
+
+
+def glyph_minus(scale):
+    return _solid(12 * scale, 2 * scale)
+
+
+def glyph_equals(scale):
+    return _bars(11 * scale, 7 * scale, [(0, 2 * scale), (5 * scale, 2 * scale)])
+
+
+ASTERISK_1X = """
+....#....
+#-..#..-#
+-##-#-##-
+...###...
+...###...
+-##-#-##-
+#-..#..-#
+....#....
+"""
+
+
+def glyph_asterisk(scale):
+    """Six arms, 9 by 8: an upright stroke and two strokes slanting across it."""
+    if scale == 1:
+        return lib.pixel_art(ASTERISK_1X)
+
+    def draw(d, k):
+        half = 0.6
+        cx, cy = 4.5, 4.0
+        for angle in (90.0, 29.0, -29.0):
+            a = math.radians(angle)
+            reach = 4.0 if angle == 90.0 else 4.5 / math.cos(a)
+            dx, dy = math.cos(a) * reach, -math.sin(a) * reach
+            nx, ny = -math.sin(a) * half, -math.cos(a) * half
+            lib.polygon(d, k, [(cx - dx + nx, cy - dy + ny), (cx + dx + nx, cy + dy + ny),
+                               (cx + dx - nx, cy + dy - ny), (cx - dx - nx, cy - dy - ny)])
+        d.ellipse((round(3.2 * k), round(2.7 * k), round(5.8 * k), round(5.3 * k)), fill=255)
+    return lib.sharpen(lib.coverage(9, 8, scale, draw), 50, 190)
+
+
+def glyph_slash(scale):
+    def draw(d, k):
+        lib.polygon(d, k, [(3.0, 0.0), (5.0, 0.0), (2.0, 15.0), (0.0, 15.0)])
+    return lib.sharpen(lib.coverage(5, 15, scale, draw), 40, 215)
+
+
+def glyph_point(scale):
+    """A round dot of 3 by 3 (6 by 6 at scale 2)."""
+    def draw(d, k):
+        d.ellipse((0, 0, 3 * k - 1, 3 * k - 1), fill=255)
+    dot = lib.coverage(3, 3, scale, draw)
+    return lib.sharpen(dot, 20, 150)
+
+
+def glyph_text(path, size, text):
+    return lib.sharpen(lib.text_mask(path, size, text))
+
+
+def glyph_mask(key, scale):
+    kind = key.glyph
+    if kind == "digit":
+        return glyph_text(lib.BENGALI_BOLD, 19 * scale, key.text)
+    if kind == "zero":
+        return glyph_text(lib.BENGALI_BOLD, 17 * scale, key.text)
+    if kind == "quit":
+        # The regular weight keeps the small word's strokes apart.
+        return lib.sharpen(lib.text_mask(lib.BENGALI_REGULAR, 13 * scale, key.text), 20, 160)
+    if kind == "clear":
+        return glyph_text(lib.LATIN_BOLD, 18 * scale, key.text)
+    return {
+        "plus": glyph_plus,
+        "minus": glyph_minus,
+        "equals": glyph_equals,
+        "asterisk": glyph_asterisk,
+        "slash": glyph_slash,
+        "point": glyph_point,
+    }[kind](scale)
+
+
+def glyph_offset(key, scale, mask):
+    width, height = key.size[0] * scale, key.size[1] * scale
+    x, y = lib.centred((width, height), mask.size)
+    if key.glyph == "point":
+        y = 19 * scale  # the point sits on the baseline, not in the middle
+    return x, y
+
+
+# --- whole pictures ------------------------------------------------------------
+
+def draw_key(key, scale, highlight):
+    width, height = key.size
+    canvas = Image.new("RGB", (width * scale, height * scale), BEIGE)
+    border, face_mask = frame_masks(width, height, scale)
+    lib.paint(canvas, border, NAVY)
+    face = (highlight_face(width, height, scale, key.strong) if highlight
+            else normal_face(width, height, scale))
+    lib.paint(canvas, face_mask, face)
+    mask = glyph_mask(key, scale)
+    ink = QUIT_RED if highlight and key.glyph == "quit" else BLACK
+    lib.paint(canvas, mask, ink, glyph_offset(key, scale, mask))
+    return canvas
+
+
+def file_name(image, scale):
+    return "Image%d%s.bmp" % (image, "@2x" if scale == 2 else "")
+
+
+def pictures():
+    """Every key picture: (file name, scale, image)."""
+    for key in KEYS:
+        for scale in (1, 2):
+            for highlight in (False, True):
+                image = key.image + (1 if highlight else 0)
+                yield file_name(image, scale), scale, draw_key(key, scale, highlight)
