@@ -88,7 +88,7 @@ KeyResult Calculator::press(Key key, Keypad keypad) {
     case Key::Divide:
         return operationKey(Operation::Division, &CalculatorState::divideOperand, keypad);
     case Key::Equals:
-        return equals(keypad);
+        return ComputeResult(keypad);
     case Key::MemoryAdd:
         return changeMemory(true);
     case Key::MemorySubtract:
@@ -159,7 +159,7 @@ KeyResult Calculator::operationKey(Operation operation, double CalculatorState::
     return {};
 }
 
-KeyResult Calculator::equals(Keypad keypad) {
+KeyResult Calculator::ComputeResult(Keypad keypad) {
     const auto trap = [keypad](Failure failure) {
         return KeyResult{failure, keypad == Keypad::Skin ? Report::Silent : Report::MessageBox};
     };

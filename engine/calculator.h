@@ -61,7 +61,7 @@ private:
     void enterPoint();
     void clear();
     KeyResult operationKey(Operation operation, double CalculatorState::*operand, Keypad keypad);
-    KeyResult equals(Keypad keypad);
+    KeyResult ComputeResult(Keypad keypad);
     KeyResult changeMemory(bool add);
     void recallMemory();
 

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace varnik::test {
+
+bool RecordingPlatform::openUrl(const QUrl& url) {
+    openedUrls.append(url);
+    return true;
+}
+
+void RecordingPlatform::reportError() { ++errorReports; }
+
+void RecordingPlatform::endProgram() { ++endRequests; }
+
+WindowFixture::WindowFixture() : form(calculator, platform) {
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+QWidget* WindowFixture::control(const QString& name) const {
+    auto* found = form.findChild<QWidget*>(name);
+    if (!found) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return found;
+}
+
+QPushButton* WindowFixture::button(const QString& name) const {
+    return qobject_cast<QPushButton*>(control(name));
+}
+
+QLineEdit* WindowFixture::display() const { return qobject_cast<QLineEdit*>(control("txtnum")); }
+
+QString WindowFixture::displayText() const { return display()->text(); }
+
+QString WindowFixture::pendingOperation() const {
+    return qobject_cast<QLabel*>(control("Label2"))->text();
+}
+
+bool WindowFixture::visible(const QString& name) const { return control(name)->isVisible(); }
+
+QPoint WindowFixture::centreOf(const QString& name) const {
+    return control(name)->geometry().center();
+}
+
+void WindowFixture::moveTo(QPoint position) {
+    QTest::mouseMove(form.windowHandle(), position);
+    m_pointer = position;
+}
+
+void WindowFixture::clickSkin(const QString& normalImage) {
+    moveTo(centreOf(normalImage));
+    clickHere();
+}
+
+void WindowFixture::clickHere() {
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, m_pointer);
+    // Two clicks in a row on one spot would make a double-click: let the interval pass.
+    QTest::qWait(QApplication::doubleClickInterval() + 10);
+}
+
+SeenBox WindowFixture::dismissingBox(const std::function<void()>& action) {
+    SeenBox seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || seen.shown) {
+            return;
+        }
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.hasIcon = box->icon() != QMessageBox::NoIcon;
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons << button->text().remove('&');
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll.start();
+    action();
+    // A box that the action did not open by itself would show within this time.
+    QTest::qWait(50);
+    return seen;
+}
+
+void WindowFixture::keyOnFocus(int key) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key));
+}
+
+QString WindowFixture::focusName() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+} // namespace varnik::test

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calculator.h"
+#include "form1.h"
+#include "platform.h"
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace varnik::test {
+
+/// Records what would leave the test process: ending the program, starting a browser, beeps.
+/// Message boxes are real; tests dismiss them.
+class RecordingPlatform : public Platform {
+public:
+    bool openUrl(const QUrl& url) override;
+    void reportError() override;
+    void endProgram() override;
+
+    QList<QUrl> openedUrls;
+    int errorReports = 0;
+    int endRequests = 0;
+};
+
+/// What a dismissed message box showed.
+struct SeenBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QStringList buttons;
+    bool hasIcon = false;
+};
+
+/// The started window with its engine, as the program shows it.
+class WindowFixture {
+public:
+    WindowFixture();
+
+    QWidget* control(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    QLineEdit* display() const;
+    QString displayText() const;
+    QString pendingOperation() const;
+    bool visible(const QString& name) const;
+
+    /// The centre of a control, in window coordinates.
+    QPoint centreOf(const QString& name) const;
+    /// Moves the pointer over the window as a user would, through the window system.
+    void moveTo(QPoint position);
+    /// Moves onto the centre of a skin key's picture, then clicks there.
+    void clickSkin(const QString& normalImage);
+    /// Clicks where the pointer is now.
+    void clickHere();
+    /// Runs `action`; if a modal message box opens meanwhile, notes what it shows and
+    /// presses its OK button.
+    SeenBox dismissingBox(const std::function<void()>& action);
+    /// Presses a key on the widget that has the keyboard focus.
+    void keyOnFocus(int key);
+    QString focusName() const;
+
+    Calculator calculator;
+    RecordingPlatform platform;
+    Form1 form;
+
+private:
+    QPoint m_pointer{-1, -1};
+};
+
+} // namespace varnik::test

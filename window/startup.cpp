@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "startup.h"
+
+#include "control_tables.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+
+namespace varnik {
+
+void prepareApplication() {
+    QApplication::setApplicationName(QStringLiteral("varnik-calculator"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(windowCaption));
+    QApplication::setApplicationVersion(QStringLiteral(VARNIK_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varnik-calculator-32.png")));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ZelvikNormal.ttf"));
+}
+
+} // namespace varnik
