@@ -65,6 +65,7 @@ void Form1::createDisplay() {
     m_txtnum = new QLineEdit(this);
     placeControl(m_txtnum, "txtnum", displayGeometry);
     m_txtnum->setEnabled(false);
+    m_txtnum->setAccessibleName(QStringLiteral("Display"));
     m_txtnum->setMaxLength(static_cast<int>(displayLimit));
     m_txtnum->setFont(toFont(displayFont, font()));
     QPalette colours = m_txtnum->palette();
