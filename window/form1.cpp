@@ -22,8 +22,6 @@ namespace {
 // The disabled display draws its text in a readable grey, not the style's faint one.
 const QColor displayTextColour(109, 109, 109);
 
-QString imageName(int number) { return QStringLiteral("Image%1").arg(number); }
-
 template <typename Widget> void placeControl(Widget* widget, const char* name, const Twips& at) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(toPixels(at));
@@ -115,9 +113,10 @@ void Form1::createSkin() {
     std::array<QWidget*, 18> highlights{};
     for (std::size_t index = 0; index < skinKeys.size(); ++index) {
         const SkinKeySpec& key = skinKeys[index];
-        auto* normal = new SkinPicture(imageName(key.normalImage), this);
-        auto* highlight = new SkinPicture(imageName(key.normalImage + 1), this);
+        auto* normal = new SkinPicture(key.normalImage, this);
+        auto* highlight = new SkinPicture(key.normalImage + 1, this);
         normal->setGeometry(toPixels(key.geometry));
+        normal->setAccessibleName(QString::fromLatin1(key.accessibleName));
         highlight->setGeometry(toPixels(key.geometry));
         highlights[index] = highlight;
 
@@ -130,8 +129,9 @@ void Form1::createSkin() {
         }
         auto* highlightEvents = new PointerEvents(highlight);
         const Action action = key.action;
-        connect(highlightEvents, &PointerEvents::clicked, this,
-                [this, action] { run(action, Keypad::Skin); });
+        const auto runKey = [this, action] { run(action, Keypad::Skin); };
+        connect(highlightEvents, &PointerEvents::clicked, this, runKey);
+        connect(normal, &SkinPicture::pressed, this, runKey);
     }
     m_hover = std::make_unique<SkinHover>(highlights, m_label1);
 }

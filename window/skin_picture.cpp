@@ -5,9 +5,10 @@
 
 namespace varnik {
 
-SkinPicture::SkinPicture(const QString& image, QWidget* parent)
-    : QWidget(parent), m_picture(":/keys/" + image + ".bmp") {
-    setObjectName(image);
+SkinPicture::SkinPicture(int number, QWidget* parent)
+    : QWidget(parent), m_picture(QStringLiteral(":/keys/Image%1.bmp").arg(number)),
+      m_highlight(number % 2 == 0) {
+    setObjectName(QStringLiteral("Image%1").arg(number));
     setAttribute(Qt::WA_OpaquePaintEvent); // the bitmap covers every pixel
 }
 

@@ -11,14 +11,23 @@ class SkinPicture : public QWidget {
     Q_OBJECT
 
 public:
-    /// `image` is the control's name, e.g. "Image7"; its bitmap comes from the resources.
-    SkinPicture(const QString& image, QWidget* parent);
+    /// `number` names the control "Image<number>"; odd numbers are a key's normal picture,
+    /// even ones its highlight. The bitmap comes from the resources.
+    SkinPicture(int number, QWidget* parent);
+
+    bool isHighlight() const { return m_highlight; }
+    /// A press from outside the mouse (assistive technology): runs the key.
+    void press() { emit pressed(); }
+
+signals:
+    void pressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QPixmap m_picture;
+    bool m_highlight;
 };
 
 } // namespace varnik

@@ -2,6 +2,7 @@
 #include "startup.h"
 
 #include "control_tables.h"
+#include "skin_accessibility.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -15,6 +16,7 @@ void prepareApplication() {
     QApplication::setApplicationVersion(QStringLiteral(VARNIK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varnik-calculator-32.png")));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ZelvikNormal.ttf"));
+    installSkinAccessibility();
 }
 
 } // namespace varnik

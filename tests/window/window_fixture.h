@@ -6,13 +6,13 @@
 #include "platform.h"
 
 #include <QPoint>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
 
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace varnik::test {

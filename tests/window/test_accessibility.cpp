@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader finds: every skin key a named push button that can be pressed, the
+// display with its text and name, the hidden buttons with their captions.
+#include "startup.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+using namespace varnik::test;
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { varnik::prepareApplication(); }
+    void skinKeys_data();
+    void skinKeys();
+    void pressingThroughAccessibilityRunsTheSkinKey();
+    void highlightPicturesArePictures();
+    void displayAndButtons();
+
+private:
+    static QAccessibleInterface* accessible(const WindowFixture& w, const QString& name) {
+        return QAccessible::queryAccessibleInterface(w.control(name));
+    }
+};
+
+void TestAccessibility::skinKeys_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("name");
+    const QStringList names{"one",    "two",   "three", "four", "five",  "six",
+                            "seven",  "eight", "nine",  "zero", "equals", "point",
+                            "Quit",   "Clear", "plus",  "minus", "times", "divided by"};
+    for (int key = 0; key < names.size(); ++key) {
+        const QString picture = QString("Image%1").arg(2 * key + 1);
+        QTest::newRow(qPrintable(names[key])) << picture << names[key];
+    }
+}
+
+void TestAccessibility::skinKeys() {
+    QFETCH(QString, picture);
+    QFETCH(QString, name);
+    WindowFixture w;
+    QAccessibleInterface* key = accessible(w, picture);
+    QVERIFY(key);
+    QCOMPARE(key->role(), QAccessible::PushButton);
+    QCOMPARE(key->text(QAccessible::Name), name);
+    QVERIFY(key->actionInterface());
+    QCOMPARE(key->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+    QVERIFY(!key->state().invisible);
+}
+
+void TestAccessibility::pressingThroughAccessibilityRunsTheSkinKey() {
+    WindowFixture w;
+    const auto press = [&w](const QString& picture) {
+        accessible(w, picture)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    };
+    press("Image29"); // plus: the skin gate is still closed
+    QCOMPARE(w.pendingOperation(), QString());
+    for (const char* picture : {"Image13", "Image29", "Image9", "Image21"}) {
+        press(picture);
+    }
+    QCOMPARE(w.displayText(), QString("12"));
+    press("Image27"); // the key named Clear clears, as a click on the lit key does
+    QCOMPARE(w.displayText(), QString());
+    // Pressing shows no highlight: only the pointer does.
+    for (int image = 2; image <= 36; image += 2) {
+        QVERIFY(!w.visible(QString("Image%1").arg(image)));
+    }
+    press("Image25");
+    QCOMPARE(w.platform.endRequests, 1);
+}
+
+void TestAccessibility::highlightPicturesArePictures() {
+    WindowFixture w;
+    for (int image = 2; image <= 36; image += 2) {
+        QAccessibleInterface* picture = accessible(w, QString("Image%1").arg(image));
+        QCOMPARE(picture->role(), QAccessible::Graphic);
+        QVERIFY(picture->actionInterface()->actionNames().isEmpty());
+    }
+}
+
+void TestAccessibility::displayAndButtons() {
+    WindowFixture w;
+    w.button("cmd4")->click();
+    QAccessibleInterface* display = accessible(w, "txtnum");
+    QCOMPARE(display->text(QAccessible::Name), QString("Display"));
+    QVERIFY(display->textInterface());
+    QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()),
+             QString(" 4"));
+    QCOMPARE(accessible(w, "cmdrcm")->text(QAccessible::Name), QString("M Rc"));
+    QCOMPARE(accessible(w, "cmdabout")->role(), QAccessible::Button);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
