@@ -6,15 +6,25 @@
 namespace varnik {
 
 SkinPicture::SkinPicture(int number, QWidget* parent)
-    : QWidget(parent), m_picture(QStringLiteral(":/keys/Image%1.bmp").arg(number)),
-      m_highlight(number % 2 == 0) {
+    : QWidget(parent), m_number(number), m_highlight(number % 2 == 0) {
     setObjectName(QStringLiteral("Image%1").arg(number));
     setAttribute(Qt::WA_OpaquePaintEvent); // the bitmap covers every pixel
 }
 
+const QPixmap& SkinPicture::picture() {
+    const bool dense = devicePixelRatioF() > 1.0;
+    if (m_picture.isNull() || (m_picture.devicePixelRatio() > 1.0) != dense) {
+        // The "@2x" file is read with a device pixel ratio of 2, so it covers the same rectangle.
+        m_picture.load(QStringLiteral(":/keys/Image%1%2.bmp").arg(m_number).arg(dense ? "@2x" : ""));
+    }
+    return m_picture;
+}
+
 void SkinPicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawPixmap(rect(), m_picture);
+    // Between 1x and 2x screens (125 %, 150 %) the 2x bitmap is scaled down smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture());
 }
 
 } // namespace varnik

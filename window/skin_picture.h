@@ -6,7 +6,8 @@
 
 namespace varnik {
 
-/// One picture of the skin keypad: a bitmap exactly the size of the control.
+/// One picture of the skin keypad: a bitmap exactly the size of the control. On screens
+/// denser than 96 dpi it draws the bitmap drawn at twice the size.
 class SkinPicture : public QWidget {
     Q_OBJECT
 
@@ -26,8 +27,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    const QPixmap& picture();
+
+    int m_number;
     bool m_highlight;
+    QPixmap m_picture; // decoded at the first paint: most highlights are never shown
+
 };
 
 } // namespace varnik

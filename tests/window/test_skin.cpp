@@ -101,7 +101,7 @@ void TestSkin::bareWindowHidesEveryHighlight() {
     for (int image = 2; image <= 36; image += 2) {
         w.control(QString("Image%1").arg(image))->show();
     }
-    w.moveTo({203, 200});
+    w.moveTo({204, 100});
     QCOMPARE(shownHighlights(w), QStringList());
     // The leave test never shows a highlight, even on a key's own edge line.
     w.moveTo({36, 50});

@@ -24,6 +24,8 @@ void RecordingPlatform::endProgram() { ++endRequests; }
 WindowFixture::WindowFixture() : form(calculator, platform) {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Start every test with the pointer on the bare window, away from where the last left it.
+    moveTo({203, 200});
 }
 
 QWidget* WindowFixture::control(const QString& name) const {

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "platform.h"
 
+#include <QLineEdit>
 #include <QPoint>
 #include <QPushButton>
 #include <QString>
@@ -12,7 +13,6 @@
 #include <QUrl>
 #include <functional>
 
-class QLineEdit;
 class QWidget;
 
 namespace varnik::test {
