@@ -10,7 +10,7 @@ output=$2
 scale=${3:-1}
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
 app=
 cleanup() { [ -n "$app" ] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null; wait 2>/dev/null || true; }
