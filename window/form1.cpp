@@ -83,8 +83,11 @@ void Form1::createLabels() {
     colours.setColor(QPalette::WindowText, fromBgr(linkDesignColour));
     m_label1->setPalette(colours);
     auto* link = new PointerEvents(m_label1);
-    connect(link, &PointerEvents::clicked, this,
-            [this] { m_platform.openUrl(QUrl(QString::fromLatin1(linkTarget))); });
+    connect(link, &PointerEvents::clicked, this, [this] {
+        if (!m_platform.openUrl(QUrl(QString::fromLatin1(linkTarget)))) {
+            m_platform.reportError(); // no browser could be started
+        }
+    });
     connect(link, &PointerEvents::moved, this, [this] { m_hover->hoverLink(); });
 
     // Never shown: its caption holds the name of the pending operation.

@@ -214,7 +214,12 @@ void TestSkin::webLink() {
     QCOMPARE(w.platform.openedUrls,
              QList<QUrl>{QUrl("http://www.varnik.example.org/home.html?calculator")});
     QCOMPARE(w.displayText(), QString(" 8"));
-    // A browser that cannot start leaves the calculator working.
+    QCOMPARE(w.platform.errorReports, 0);
+    // A browser that cannot start: a beep, and the calculator goes on.
+    w.platform.browserStarts = false;
+    w.moveTo(w.centreOf("Label1") + QPoint(10, 0));
+    w.clickHere();
+    QCOMPARE(w.platform.errorReports, 1);
     w.clickSkin("Image15");
     QCOMPARE(w.displayText(), QString(" 88"));
 }

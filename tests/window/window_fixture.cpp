@@ -14,7 +14,7 @@ namespace varnik::test {
 
 bool RecordingPlatform::openUrl(const QUrl& url) {
     openedUrls.append(url);
-    return true;
+    return browserStarts;
 }
 
 void RecordingPlatform::reportError() { ++errorReports; }

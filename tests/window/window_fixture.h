@@ -25,6 +25,7 @@ public:
     void reportError() override;
     void endProgram() override;
 
+    bool browserStarts = true;
     QList<QUrl> openedUrls;
     int errorReports = 0;
     int endRequests = 0;
