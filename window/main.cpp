@@ -7,7 +7,12 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Reading the font configuration is a good part of start-up and needs nothing from Qt: it
+    // runs on a second core while QApplication loads its plugins and connects to the display.
+    // fontconfig guards its own start, so a font asked for meanwhile would still be right.
+    varnik::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
+    fontConfig.finish();
     varnik::prepareApplication();
     varnik::Calculator calculator;
     varnik::Platform platform;

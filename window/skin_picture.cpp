@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "skin_picture.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace varnik {
@@ -15,7 +16,11 @@ const QPixmap& SkinPicture::picture() {
     const bool dense = devicePixelRatioF() > 1.0;
     if (m_picture.isNull() || (m_picture.devicePixelRatio() > 1.0) != dense) {
         // The "@2x" file is read with a device pixel ratio of 2, so it covers the same rectangle.
-        m_picture.load(QStringLiteral(":/keys/Image%1%2.bmp").arg(m_number).arg(dense ? "@2x" : ""));
+        QImageReader reader(
+            QStringLiteral(":/keys/Image%1%2.bmp").arg(m_number).arg(dense ? "@2x" : ""), "bmp");
+        // Qt's own BMP reader, named: guessing the format would load every image plugin.
+        reader.setAutoDetectImageFormat(false);
+        m_picture = QPixmap::fromImageReader(&reader);
     }
     return m_picture;
 }
