@@ -9,6 +9,7 @@ packages_for() {
     build) echo cmake ninja-build g++ qt6-base-dev ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 \
         python3 python3-gi ;;
+    bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }
