@@ -81,9 +81,13 @@ std::string stripZeros(std::string text) {
 }
 
 // A rounded text is usable when it fits the display and reads back (rounding up near the
-// top of the range can leave it).
+// top of the range can leave it) as something other than zero (rounding away every digit).
 bool usable(const std::string& text) {
-    return text.size() <= displayLimit && parseNumber(text).has_value();
+    if (text.size() > displayLimit) {
+        return false;
+    }
+    const auto value = parseNumber(text);
+    return value && *value != 0;
 }
 
 // The most precise rounding (most digits, `precision` counting down) that is usable.
@@ -143,7 +147,9 @@ std::string formatNumber(double value) {
         // Decimals that fit: "0.000ddd" has -exponent-1 zeros, "ddd.ddd" exponent+1 digits.
         const int integerDigits = exponent >= 0 ? exponent + 1 : 1;
         const int decimals = limit - sign - integerDigits - 1;
-        if (decimals + exponent >= 0) { // keeps at least one significant digit
+        // At least one significant digit, or a carry into the last decimal: 9.99e-14 rounds
+        // to the same 0.0000000000001 that 1e-13 is written as.
+        if (decimals + exponent + 1 >= 0) {
             roundedPlain = roundedToFit(value, std::chars_format::fixed, decimals + 1);
         }
     }

@@ -101,6 +101,12 @@ void TestNumberText::format_data() {
     QTest::newRow("small, rounded") << 1.0 / 3e7 << "3.333333333e-08";
     QTest::newRow("plain keeps more digits") << 1234567.891234567 << "1234567.8912346";
     QTest::newRow("rounding carries to exponent") << 999999999999999.9 << "1e+15";
+    // 1e-13 is written plain, so a number that rounds to it is written the same way.
+    QTest::newRow("rounding carries into the last decimal")
+        << 9.9999999999e-14 << "0.0000000000001";
+    QTest::newRow("negative, carry into the last decimal")
+        << -9.9999999999999e-13 << "-0.000000000001";
+    QTest::newRow("negative, carry beyond the last decimal") << -9.9999999999e-14 << "-1e-13";
     QTest::newRow("largest double") << DBL_MAX << "1.79769313e+308";
     QTest::newRow("lowest double") << -DBL_MAX << "-1.7976931e+308";
     QTest::newRow("smallest denormal") << 4.9406564584124654e-324 << "5e-324";
