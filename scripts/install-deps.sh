@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/install-deps.sh build|test [...]
+# Usage: scripts/install-deps.sh build|test|fuzz|bench [...]
 set -euo pipefail
 
 packages_for() {
@@ -9,6 +9,8 @@ packages_for() {
     build) echo cmake ninja-build g++ qt6-base-dev ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 \
         python3 python3-gi ;;
+    # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
+    fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
