@@ -46,6 +46,9 @@ measure() { # program, result file
     "$probe" -- "$1" >>"$2"
 }
 
+# Other work on the machine skews both programs, the calculator more (it uses the second core).
+load_before=$(cut -d' ' -f1 /proc/loadavg)
+
 # One unmeasured start each warms the disk cache and the font caches.
 "$probe" -- "$baseline" >/dev/null
 "$probe" -- "$calculator" >/dev/null
@@ -64,7 +67,7 @@ base_kib=$(median "$work/baseline" 2)
 calc_kib=$(median "$work/calculator" 2)
 
 awk -v runs="$runs" -v bms="$base_ms" -v cms="$calc_ms" -v bkib="$base_kib" -v ckib="$calc_kib" \
-    -v cores="$(nproc)" 'BEGIN {
+    -v cores="$(nproc)" -v load="$load_before $(cut -d' ' -f1 /proc/loadavg)" 'BEGIN {
     ratio = cms / bms
     extra = (ckib - bkib) / 1024
     printf "Start-up, exec to first painted window, median of %d alternating runs (Xvfb, %d cores)\n",
@@ -74,6 +77,8 @@ awk -v runs="$runs" -v bms="$base_ms" -v cms="$calc_ms" -v bkib="$base_kib" -v c
     printf "%-20s %10.1f %14.1f\n", "varnik-calculator", cms, ckib / 1024
     printf "time ratio %.2f (target <= 1.20): %s\n", ratio, ratio <= 1.2 ? "met" : "MISSED"
     printf "memory %+.1f MiB (target <= +4.0): %s\n", extra, extra <= 4 ? "met" : "MISSED"
+    split(load, l, " ")
+    printf "load average before and after: %s, %s (over 1: other work skews the figures)\n", l[1], l[2]
 }'
 printf '\nEach run (ms KiB), baseline then calculator:\n'
 paste "$work/baseline" "$work/calculator" | awk '{ printf "  %8.1f %7d    %8.1f %7d\n", $1, $2, $3, $4 }'
