@@ -1,0 +1,388 @@
+# SPDX-License-Identifier: MIT
+"""Runs the calculator on a private X server and drives it as a person would.
+
+The program gets a private Xvfb, a private session bus and the accessibility bus launcher.
+Input goes in through the X server (xdotool); what the program shows comes back through the
+accessibility bus (AT-SPI, as a screen reader reads it) and through screenshots.
+
+The program itself must not see AT_SPI_BUS_ADDRESS (Qt 6.4 then never registers on the
+accessibility bus); only the reader, atspi_reader.py in a process of its own, gets it.
+
+    with Session("build/window/varnik-calculator", "Varnik Calculator") as session:
+        session.click(21, 126)                        # window pixels
+        poll_equal("display", session.display_text, " 7")
+        session.key("Tab", "space")
+"""
+
+import ctypes
+import json
+import os
+import random
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
+
+PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def _end_with_this_process():
+    """Runs in each child before exec: it gets SIGTERM when the harness dies, even killed."""
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+# Two clicks within this time and distance would make a double-click (Qt's defaults).
+DOUBLE_CLICK_SECONDS = 0.4
+DOUBLE_CLICK_PIXELS = 5
+
+
+class PollTimeout(AssertionError):
+    pass
+
+
+def poll(what, probe, limit=5.0, interval=0.02):
+    """Calls probe() until it returns something true; returns that, or fails after limit s."""
+    deadline = time.monotonic() + limit
+    while True:
+        last = probe()
+        if last:
+            return last
+        if time.monotonic() > deadline:
+            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
+        time.sleep(interval)
+
+
+def poll_equal(what, probe, expected, limit=5.0):
+    """Waits until probe() == expected; the failure message shows the last value seen."""
+    seen = []
+
+    def matches():
+        seen[:] = [probe()]
+        return seen[0] == expected
+
+    try:
+        poll(what, matches, limit)
+    except PollTimeout:
+        last = seen[0] if seen else None
+        raise AssertionError(f"{what}: expected {expected!r}, saw {last!r}") from None
+
+
+class Node:
+    """One accessible object as the reader saw it."""
+
+    def __init__(self, path, role, name, states, text):
+        self.path, self.role, self.name, self.states, self.text = path, role, name, states, text
+
+    def __repr__(self):
+        return f"<{self.role} {self.name!r} at {self.path}>"
+
+
+def run(*command, env=None, timeout=10):
+    return subprocess.run(command, env=env, check=True, capture_output=True, text=True,
+                          timeout=timeout).stdout
+
+
+class Image:
+    """An RGB picture: rows of (r, g, b) tuples."""
+
+    def __init__(self, width, height, pixels):
+        self.width, self.height, self.pixels = width, height, pixels
+
+    def at(self, x, y):
+        return self.pixels[y * self.width + x]
+
+    @staticmethod
+    def from_ppm(data):
+        # "P6\n<w> <h>\n<max>\n" then RGB bytes; ImageMagick writes no comments.
+        fields = data.split(maxsplit=4)
+        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
+        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
+        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
+        return Image(width, height, pixels)
+
+    @staticmethod
+    def from_bmp(path):
+        """An uncompressed 24-bit BMP, as the key pictures are stored."""
+        with open(path, "rb") as file:
+            data = file.read()
+        offset = int.from_bytes(data[10:14], "little")
+        width = int.from_bytes(data[18:22], "little", signed=True)
+        height = int.from_bytes(data[22:26], "little", signed=True)
+        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
+        stride = (3 * width + 3) // 4 * 4
+        pixels = []
+        for row in range(abs(height)):
+            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
+            start = offset + stored * stride
+            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
+        return Image(width, abs(height), pixels)
+
+    def share_matching(self, other, left, top):
+        """Share of other's pixels that equal this picture's at (left, top) onwards."""
+        same = sum(self.at(left + x, top + y) == other.at(x, y)
+                   for y in range(other.height) for x in range(other.width))
+        return same / (other.width * other.height)
+
+
+class Session:
+    """One run of the program on its own X server and buses. Use as a context manager."""
+
+    def __init__(self, binary, title, screen="640x480x24"):
+        self.binary, self.title, self.screen = binary, title, screen
+        self.process = None  # the program under test
+        self._started = []  # every process started here, in order
+        self._last_click = None  # (x, y, monotonic time)
+        self.runtime_dir = None
+
+    # Start and stop
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def _spawn(self, command, env, **kwargs):
+        # Its own process group, so that whatever it starts (the accessibility bus daemon,
+        # activated services) ends with it in close().
+        process = subprocess.Popen(command, env=env, start_new_session=True,
+                                   preexec_fn=_end_with_this_process, **kwargs)
+        self._started.append(process)
+        return process
+
+    def _start(self):
+        self.runtime_dir = tempfile.mkdtemp(prefix="varnik-e2e-")
+        os.chmod(self.runtime_dir, 0o700)
+        base = {k: v for k, v in os.environ.items()
+                if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME")}
+        base["XDG_RUNTIME_DIR"] = self.runtime_dir
+
+        base["DISPLAY"] = self._start_x_server(base)
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                          base, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        base["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        assert base["DBUS_SESSION_BUS_ADDRESS"], "dbus-daemon did not start"
+
+        # Quiet: the buses complain about fd limits, the registry daemon greets.
+        self._spawn(["/usr/libexec/at-spi-bus-launcher"], base,
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.a11y_address = self._accessibility_bus(base["DBUS_SESSION_BUS_ADDRESS"])
+        self.env = base  # for the X tools
+
+        program_env = dict(base, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = self._spawn([self.binary], program_env)
+        self.window = int(poll("the window", lambda: self._running() and
+                               self._find_window(self.title), 10))
+
+        self.reader = self._spawn(["/usr/bin/python3", READER, str(self.process.pid)],
+                                  dict(base, AT_SPI_BUS_ADDRESS=self.a11y_address),
+                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        poll("the window on the accessibility bus", lambda: len(self.tree(10)) > 1, 10)
+        self.focus_window()
+        poll("the window to be active", lambda: any(
+            "active" in node.states for node in self.top_levels()))
+
+    def _start_x_server(self, env):
+        """Starts Xvfb on a free display and returns its name once it accepts clients.
+
+        Display numbers are drawn at random from a high range: sandboxes that share this
+        machine's network namespace share the abstract X socket names too, and the low
+        numbers are the busy ones.
+        """
+        for _ in range(20):
+            number = random.randrange(100, 1000)
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            read_end, write_end = os.pipe()
+            xvfb = subprocess.Popen(
+                # No reset when the last client leaves: the bus launcher's short visit would
+                # make it refuse the program's connection for a moment.
+                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
+                 "-noreset", "-screen", "0", self.screen, "-dpi", "96"],
+                env=env, pass_fds=(write_end,), stderr=subprocess.DEVNULL,
+                start_new_session=True, preexec_fn=_end_with_this_process)
+            os.close(write_end)
+            with os.fdopen(read_end) as pipe:
+                written = pipe.readline().strip()  # nothing when the display was taken
+            if written == str(number):
+                self._started.append(xvfb)
+                return f":{number}"
+            xvfb.wait(5)
+        raise AssertionError("found no free X display")
+
+    def _accessibility_bus(self, session_address):
+        """Waits for the launcher to own org.a11y.Bus, then asks it for the bus address."""
+        flags = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+                 | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+        connection = Gio.DBusConnection.new_for_address_sync(session_address, flags, None, None)
+
+        def call(name, path, interface, method, args, reply):
+            return connection.call_sync(name, path, interface, method, args,
+                                        GLib.VariantType(reply), Gio.DBusCallFlags.NONE,
+                                        5000, None).unpack()[0]
+
+        # Asking before it owns the name would make the bus start a second launcher.
+        poll("the accessibility bus launcher", lambda: call(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+            "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), "(b)"), 10)
+        address = call("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                       None, "(s)")
+        connection.close_sync(None)
+        return address
+
+    def close(self):
+        """Ends every process started here, newest first, by its process group; waits."""
+        for process in reversed(self._started):
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait(5)
+            for pipe in (process.stdin, process.stdout):
+                if pipe:
+                    pipe.close()
+        self._started = []
+        if self.runtime_dir:
+            shutil.rmtree(self.runtime_dir, ignore_errors=True)
+            self.runtime_dir = None
+
+    def _running(self):
+        assert self.process.poll() is None, f"the program ended ({self.process.returncode})"
+        return True
+
+    def wait_exit(self, limit=5.0):
+        """The program's exit status, once it has ended within limit seconds."""
+        return self.process.wait(limit)
+
+    # X windows and input
+
+    def xdotool(self, *args):
+        return run("xdotool", *map(str, args), env=self.env)
+
+    def _find_window(self, name, exclude=()):
+        try:
+            found = self.xdotool("search", "--onlyvisible", "--name", f"^{name}$").split()
+        except subprocess.CalledProcessError:  # nothing found yet
+            return None
+        found = [int(w) for w in found if int(w) not in exclude]
+        return found[0] if found else None
+
+    def wait_window(self, name, exclude=(), limit=5.0):
+        """A visible top-level window with this exact title, other than those excluded."""
+        return int(poll(f"a window named {name!r}",
+                        lambda: self._find_window(name, exclude), limit))
+
+    def wait_window_gone(self, window, limit=5.0):
+        def gone():
+            try:
+                listed = self.xdotool("search", "--onlyvisible", "--name", ".").split()
+            except subprocess.CalledProcessError:
+                return True
+            return str(window) not in listed
+        poll(f"window {window} to close", gone, limit)
+
+    def focus_window(self, window=None):
+        """Gives the window the input focus (there is no window manager) and waits for it."""
+        window = window or self.window
+        self.xdotool("windowfocus", window)
+        poll("the input focus", lambda: int(self.xdotool("getwindowfocus")) == window)
+
+    def xprop(self, *args):
+        return run("xprop", "-id", str(self.window), *args, env=self.env)
+
+    def move(self, x, y):
+        """Moves the pointer to window coordinates (no --sync: it can hang on the spot)."""
+        self.xdotool("mousemove", "--window", self.window, x, y)
+
+    def click(self, x, y, count=1):
+        """Moves to (x, y) and clicks there once, or count times at once (a double-click);
+        waits first if the click would otherwise join the one before into a double-click."""
+        if self._last_click:
+            last_x, last_y, when = self._last_click
+            waited = time.monotonic() - when
+            if (abs(x - last_x) <= DOUBLE_CLICK_PIXELS and abs(y - last_y) <= DOUBLE_CLICK_PIXELS
+                    and waited <= DOUBLE_CLICK_SECONDS):
+                time.sleep(DOUBLE_CLICK_SECONDS + 0.05 - waited)
+        self.move(x, y)
+        self.xdotool("click", "--repeat", count, "--delay", 30, 1)
+        self._last_click = (x, y, time.monotonic())
+
+    def key(self, *names):
+        """Presses and releases keys (X keysym names) on the focused window."""
+        self.xdotool("key", "--delay", 0, *names)
+
+    # What the screen shows
+
+    def screenshot(self):
+        data = subprocess.run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"],
+                              env=self.env, check=True, capture_output=True, timeout=10).stdout
+        return Image.from_ppm(data)
+
+    # What a screen reader reads
+
+    def _read_tree(self, limit):
+        self.reader.stdin.write("tree\n")
+        self.reader.stdin.flush()
+        ready, _, _ = select.select([self.reader.stdout], [], [], limit)
+        assert ready, "the accessibility reader does not answer"
+        return json.loads(self.reader.stdout.readline())
+
+    def tree(self, limit=5.0):
+        """Every accessible object of the program, depth first (the program itself first).
+
+        Asks again while the reader reports an error (not registered yet, a window closing
+        while being read), up to limit seconds.
+        """
+        answer = {}
+
+        def nodes():
+            answer.clear()
+            answer.update(self._read_tree(limit))
+            return answer.get("nodes")
+
+        try:
+            return [Node(**node) for node in poll("the accessibility tree", nodes, limit)]
+        except PollTimeout:
+            raise AssertionError(f"accessibility reader: {answer.get('error')}") from None
+
+    def top_levels(self):
+        """The program's windows as a screen reader lists them."""
+        return [node for node in self.tree() if len(node.path) == 1]
+
+    def find(self, role, name, under=()):
+        """Nodes of this role and name, inside the node at path under."""
+        under = list(under)
+        return [node for node in self.tree() if node.role == role and node.name == name
+                and node.path[:len(under)] == under]
+
+    def display_text(self):
+        found = self.find("text", "Display")
+        assert len(found) == 1, f"text named Display: {found}"
+        return found[0].text
+
+    def focused_name(self):
+        """The name of the object with the keyboard focus, or None.
+
+        A box's button panel reports the focus along with its button: the deepest one wins.
+        """
+        focused = [node.name for node in self.tree() if "focused" in node.states]
+        return focused[-1] if focused else None

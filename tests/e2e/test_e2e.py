@@ -1,0 +1,279 @@
+# SPDX-License-Identifier: MIT
+"""End-to-end test: the real program on a private X server, driven with real X input.
+
+Checks only what a person sees or a screen reader reads: the display's text and the focused
+button through the accessibility bus, the skin's pictures through screenshots, the window's
+properties through the X server.
+
+Usage: test_e2e.py --binary build/window/varnik-calculator --assets assets [unittest options]
+"""
+
+import argparse
+import functools
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import harness  # noqa: E402
+
+TITLE = "Varnik Calculator"
+BINARY = ASSETS = None  # set from the command line
+
+# Skin keys: centre in window pixels, normal picture number, top-left corner in pixels.
+SKIN = {
+    "1": ((21, 56), 1, (7, 42)),
+    "3": ((91, 56), 5, (77, 42)),
+    "+": ((140, 56), 29, (126, 42)),
+    "4": ((21, 91), 7, (7, 77)),
+    "5": ((56, 91), 9, (42, 77)),
+    "7": ((21, 126), 13, (7, 112)),
+    "*": ((140, 126), 33, (126, 112)),
+    "=": ((56, 196), 21, (7, 182)),
+    "Quit": ((163, 196), 25, (126, 182)),
+}
+# The hidden buttons' captions in Tab order, from the one focused at start-up.
+TAB_ORDER = ["About ", "M +", "M -", "M Rc", "/", "=", ".", "0", "X", "3", "2", "1", "-", "6",
+             "5", "4", "+", "9", "8", "7", "Clear Memory", "Clear", "Quit"]
+BARE = (39, 56)  # bare window between the keys 1 and 2
+DISPLAY_RECT = (7, 7, 195, 27)  # left, top, width, height
+LINK = (103, 225)  # the web link's centre; its text lies within LINK_RECT
+LINK_RECT = (17, 217, 173, 15)
+
+
+@functools.lru_cache(maxsize=None)
+def key_bitmap(number):
+    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", f"Image{number}.bmp"))
+
+
+class Calculator(unittest.TestCase):
+    def setUp(self):
+        self.s = harness.Session(BINARY, TITLE).__enter__()
+        self.addCleanup(self.s.close)
+
+    # Helpers
+
+    def click_skin(self, key):
+        self.s.click(*SKIN[key][0])
+
+    def expect_display(self, text):
+        harness.poll_equal("display text", self.s.display_text, text)
+
+    def expect_focus(self, name):
+        harness.poll_equal("focused button", self.s.focused_name, name)
+
+    def tab_to(self, name):
+        """Presses Tab as often as the Tab order needs to reach name, then checks the focus.
+
+        The Tab stops are the focusable, enabled buttons that the screen reader lists.
+        """
+        nodes = self.s.tree()
+        stops = {node.name for node in nodes if node.role == "push button"
+                 and {"focusable", "sensitive"} <= set(node.states)}
+        cycle = [caption for caption in TAB_ORDER if caption in stops]
+        current = next(node.name for node in nodes if "focused" in node.states)
+        steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
+        if steps:
+            self.s.key(*["Tab"] * steps)
+        self.expect_focus(name)
+
+    def press_buttons(self, *names):
+        for name in names:
+            self.tab_to(name)
+            self.s.key("space")
+
+    def key_picture(self, key):
+        """Which of the key's two pictures the screen shows: "normal", "highlight" or None."""
+        _, normal, (left, top) = SKIN[key]
+        shot = self.s.screenshot()
+        for kind, number in (("normal", normal), ("highlight", normal + 1)):
+            if shot.share_matching(key_bitmap(number), left, top) > 0.98:
+                return kind
+        return None
+
+    def expect_picture(self, key, kind):
+        harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
+
+    def display_ink(self):
+        """Columns of the display's inner area that hold text pixels (darker than the face)."""
+        left, top, width, height = DISPLAY_RECT
+        shot = self.s.screenshot()
+        face = shot.at(left + 4, top + height // 2)
+        return [x for x in range(left + 3, left + width - 3)
+                if any(sum(face) - sum(shot.at(x, y)) > 150
+                       for y in range(top + 3, top + height - 3))]
+
+    def blue_link_pixels(self):
+        """How many pixels of the web link's text are drawn in blue."""
+        left, top, width, height = LINK_RECT
+        shot = self.s.screenshot()
+        return sum(b - max(r, g) > 100 for y in range(top, top + height)
+                   for x in range(left, left + width) for r, g, b in [shot.at(x, y)])
+
+    def open_box(self):
+        """Waits for a message box; returns its X window and its node on the reader's tree."""
+        window = self.s.wait_window(TITLE, exclude=(self.s.window,))
+        box = harness.poll("the message box on the accessibility bus", lambda: next(
+            (top for top in self.s.top_levels() if top.role == "alert"), None))
+        return window, box
+
+    def box_contents(self, box, role):
+        return [node.name for node in self.s.tree()
+                if node.path[:1] == box.path and node.role == role]
+
+    def close_box(self, window, key):
+        """Presses key on the box's focused OK button; gives the window the focus back."""
+        self.assertEqual(int(self.s.xdotool("getwindowfocus")), window, "the box has the keys")
+        self.expect_focus("OK")
+        self.s.key(key)
+        self.s.wait_window_gone(window)
+        harness.poll("the box to leave the accessibility bus",
+                     lambda: len(self.s.top_levels()) == 1)
+        # With no window manager nobody hands the input focus back: do what one would do.
+        self.s.focus_window()
+
+    # Tests
+
+    def test_start_up(self):
+        self.expect_display(" ")
+        self.expect_focus("About ")
+        self.assertEqual(self.display_ink(), [], "the blank display shows no text")
+        for key in SKIN:
+            self.assertEqual(self.key_picture(key), "normal", f"key {key} after start-up")
+
+    def test_window_title_and_type(self):
+        self.assertIn(f'WM_NAME(STRING) = "{TITLE}"', self.s.xprop("WM_NAME"))
+        self.assertIn(f'= "{TITLE}"', self.s.xprop("_NET_WM_NAME"))
+        # A tool window: utility first, normal only as the fallback for older managers.
+        window_type = self.s.xprop("_NET_WM_WINDOW_TYPE").split("=", 1)[1]
+        self.assertEqual(window_type.split(",")[0].strip(), "_NET_WM_WINDOW_TYPE_UTILITY")
+        geometry = self.s.xdotool("getwindowgeometry", self.s.window)
+        self.assertIn("Geometry: 206x232", geometry)
+        self.assertEqual([w.name for w in self.s.top_levels()], [TITLE])
+
+    def test_seven_plus_five_on_the_skin(self):
+        self.s.move(*SKIN["7"][0])
+        self.expect_picture("7", "highlight")
+        self.click_skin("7")
+        self.expect_display(" 7")
+        self.assertEqual(self.key_picture("7"), "highlight", "a click keeps the highlight")
+        self.click_skin("+")
+        self.expect_picture("+", "highlight")
+        self.assertEqual(self.key_picture("7"), "normal", "only one key is lit")
+        self.assertEqual(self.s.display_text(), " 7")
+        self.click_skin("5")
+        self.expect_display("5")
+        self.click_skin("=")
+        self.expect_display("12")
+        # The bare window puts the last key out again.
+        self.s.move(*BARE)
+        self.expect_picture("=", "normal")
+        # The result sits at the right end of the display.
+        ink = self.display_ink()
+        left, _, width, _ = DISPLAY_RECT
+        self.assertTrue(ink, "the display shows the result")
+        self.assertGreater(min(ink), left + width // 2, "right-aligned")
+
+    def test_skin_gate(self):
+        # Closed since start-up: the plus key does nothing, so five is appended to the blank.
+        self.click_skin("+")
+        self.click_skin("5")
+        self.expect_display(" 5")
+        # A skin digit has opened it: plus now starts a new number.
+        self.click_skin("+")
+        self.click_skin("7")
+        self.expect_display("7")
+        self.click_skin("=")
+        self.expect_display("12")
+
+    def test_double_click_enters_once(self):
+        self.s.move(*SKIN["4"][0])
+        self.expect_picture("4", "highlight")
+        self.s.click(*SKIN["4"][0], count=2)
+        self.expect_display(" 4")
+        # Two clicks far enough apart in time are two clicks.
+        self.s.click(*SKIN["4"][0])
+        self.s.click(*SKIN["4"][0])
+        self.expect_display(" 444")
+
+    def test_hidden_buttons_with_tab_and_space(self):
+        walk = ["About ", "M +", "M -", "M Rc", "/", "="]
+        self.expect_focus(walk[0])
+        for name in walk[1:]:
+            self.s.key("Tab")
+            self.expect_focus(name)
+        self.s.key("shift+Tab")
+        self.expect_focus("/")
+        self.press_buttons("1", "/", "3", "=")
+        self.expect_display("0.3333333333333")
+        self.press_buttons("Clear")
+        self.expect_display("")
+        # The skin gate stays closed after the buttons' digits.
+        self.press_buttons("4")
+        self.click_skin("*")
+        self.click_skin("3")
+        self.expect_display("43")
+
+    def test_equals_on_blank_display_shows_a_box(self):
+        self.press_buttons("=")
+        window, box = self.open_box()
+        self.assertEqual(box.name, TITLE)
+        self.assertEqual(self.box_contents(box, "push button"), ["OK"])
+        self.assertEqual([text for text in self.box_contents(box, "label") if text], [])
+        self.close_box(window, "space")
+        # The calculator goes on where it was.
+        self.expect_focus("=")
+        self.expect_display(" ")
+        self.press_buttons("8", "X", "3", "=")
+        self.expect_display("24")
+
+    def test_about_box_then_quit_button(self):
+        self.s.key("space")  # the About button has the focus after start-up
+        window, box = self.open_box()
+        self.assertEqual(box.name, TITLE)
+        self.assertEqual(self.box_contents(box, "push button"), ["OK"])
+        self.assertTrue(any(text.startswith(TITLE + " ")
+                            for text in self.box_contents(box, "label")))
+        self.close_box(window, "Return")
+        self.expect_focus("About ")
+        self.expect_display(" ")
+        self.s.key("shift+Tab")
+        self.expect_focus("Quit")
+        self.s.key("space")
+        self.assertEqual(self.s.wait_exit(5), 0)
+
+    def test_link_turns_blue_under_the_pointer(self):
+        self.assertEqual(self.blue_link_pixels(), 0)
+        self.s.move(*SKIN["1"][0])
+        self.expect_picture("1", "highlight")
+        self.s.move(*LINK)  # straight from the key: the key stays lit
+        harness.poll("the link to turn blue", self.blue_link_pixels)
+        self.assertEqual(self.key_picture("1"), "highlight")
+        self.s.move(*BARE)  # the bare window puts the key out and leaves the link blue
+        self.expect_picture("1", "normal")
+        self.assertGreater(self.blue_link_pixels(), 0)
+        self.s.move(*SKIN["3"][0])  # entering a key gives the link its rest colour again
+        self.expect_picture("3", "highlight")
+        self.assertEqual(self.blue_link_pixels(), 0)
+
+    def test_skin_quit_ends_the_program(self):
+        self.click_skin("7")
+        self.click_skin("+")  # quits also with an operation pending
+        self.s.move(*SKIN["Quit"][0])
+        self.expect_picture("Quit", "highlight")
+        self.click_skin("Quit")
+        self.assertEqual(self.s.wait_exit(5), 0)
+
+
+def main():
+    global BINARY, ASSETS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--binary", required=True)
+    parser.add_argument("--assets", required=True)
+    args, rest = parser.parse_known_args()
+    BINARY, ASSETS = os.path.abspath(args.binary), os.path.abspath(args.assets)
+    unittest.main(argv=[sys.argv[0]] + rest)
+
+
+if __name__ == "__main__":
+    main()
