@@ -4,6 +4,7 @@
 #include "skin_picture.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace varnik {
 
@@ -20,7 +21,10 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction()) {
+        // A click cannot reach the window while a modal box (About, the equals error) stands
+        // in front of it, so neither can a screen reader's press.
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (actionName == pressAction() && (!modal || modal == widget()->window())) {
             static_cast<SkinPicture*>(widget())->press();
         }
     }

@@ -5,6 +5,8 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QDialog>
 #include <QtTest>
 
 using namespace varnik::test;
@@ -17,6 +19,7 @@ private slots:
     void skinKeys_data();
     void skinKeys();
     void pressingThroughAccessibilityRunsTheSkinKey();
+    void noPressReachesTheWindowBehindAModalBox();
     void highlightPicturesArePictures();
     void displayAndButtons();
 
@@ -72,6 +75,24 @@ void TestAccessibility::pressingThroughAccessibilityRunsTheSkinKey() {
     }
     press("Image25");
     QCOMPARE(w.platform.endRequests, 1);
+}
+
+void TestAccessibility::noPressReachesTheWindowBehindAModalBox() {
+    WindowFixture w;
+    const auto pressSeven = [&w] {
+        accessible(w, "Image13")->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    };
+    // As the About box or the equals error box would stand in front of the window.
+    QDialog box(&w.form);
+    box.setModal(true);
+    box.show();
+    QCOMPARE(QApplication::activeModalWidget(), &box);
+    pressSeven();
+    QCOMPARE(w.displayText(), QString(" "));
+    box.close();
+    pressSeven();
+    QCOMPARE(w.displayText(), QString(" 7"));
 }
 
 void TestAccessibility::highlightPicturesArePictures() {
