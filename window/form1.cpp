@@ -6,6 +6,7 @@
 #include "pointer_events.h"
 #include "skin_picture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -201,6 +202,11 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::run(const Action& action, Keypad keypad) {
+    // While a modal box stands in front of the window no click reaches it; a screen reader's
+    // press on a key must not either.
+    if (const QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        return;
+    }
     if (const Key* key = std::get_if<Key>(&action)) {
         pressKey(*key, keypad);
     } else if (std::get<Shell>(action) == Shell::About) {

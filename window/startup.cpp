@@ -2,7 +2,7 @@
 #include "startup.h"
 
 #include "control_tables.h"
-#include "skin_accessibility.h"
+#include "accessibility.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -49,7 +49,7 @@ void prepareApplication() {
     icon.setAutoDetectImageFormat(false);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImageReader(&icon)));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/ZelvikNormal.ttf"));
-    installSkinAccessibility();
+    installAccessibility();
 }
 
 } // namespace varnik

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "skin_accessibility.h"
+#include "accessibility.h"
 
+#include "form1.h"
 #include "skin_picture.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 
 namespace varnik {
 
@@ -21,10 +21,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& actionName) override {
-        // A click cannot reach the window while a modal box (About, the equals error) stands
-        // in front of it, so neither can a screen reader's press.
-        const QWidget* modal = QApplication::activeModalWidget();
-        if (actionName == pressAction() && (!modal || modal == widget()->window())) {
+        if (actionName == pressAction()) {
             static_cast<SkinPicture*>(widget())->press();
         }
     }
@@ -37,7 +34,10 @@ public:
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
 };
 
-QAccessibleInterface* skinFactory(const QString& /*className*/, QObject* object) {
+QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
+    if (auto* form = qobject_cast<Form1*>(object)) {
+        return new QAccessibleWidget(form, QAccessible::Window); // a plain QWidget is a filler
+    }
     auto* picture = qobject_cast<SkinPicture*>(object);
     if (!picture) {
         return nullptr;
@@ -50,6 +50,6 @@ QAccessibleInterface* skinFactory(const QString& /*className*/, QObject* object)
 
 } // namespace
 
-void installSkinAccessibility() { QAccessible::installFactory(skinFactory); }
+void installAccessibility() { QAccessible::installFactory(factory); }
 
 } // namespace varnik
