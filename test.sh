@@ -35,7 +35,8 @@ begin_stage main "build in build/test and run every test"
 scripts/install-deps.sh build test
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure --timeout 300
+# Two at a time: many tests mostly wait (for double-click intervals, X servers, the soak).
+ctest --test-dir build/test --output-on-failure --timeout 400 -j2
 
 begin_stage sanitize "unit and widget tests with AddressSanitizer and UBSan (build/sanitize)"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNIK_SANITIZE=ON >/dev/null
@@ -44,28 +45,41 @@ cmake --build build/sanitize
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=1:print_stacktrace=1
 export LSAN_OPTIONS=exitcode=1:suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
-ctest --test-dir build/sanitize --output-on-failure --timeout 600 -L 'unit|widget'
+ctest --test-dir build/sanitize --output-on-failure --timeout 600 -L 'unit|widget' -j2
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-begin_stage fuzz "libFuzzer targets of the engine, 30 s each (build/fuzz)"
+begin_stage fuzz "libFuzzer targets of the engine, 30 s each, side by side (build/fuzz)"
 scripts/install-deps.sh fuzz
 CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_BUILD_APP=OFF >/dev/null
 cmake --build build/fuzz --target fuzz_number_text fuzz_keys
-for target in number_text keys; do
+# Both targets at once, one per core.
+fuzz() { # target
     # A fresh copy of the committed seeds: new inputs never land in the source tree.
-    work=build/fuzz/run/$target
+    local work=build/fuzz/run/$1
     rm -rf "$work"
     mkdir -p "$work/artifacts"
-    cp -r "tests/fuzz/corpus/$target" "$work/corpus"
-    echo "-- fuzz_$target ($(ls "$work/corpus" | wc -l) seeds)"
-    if ! "build/fuzz/tests/fuzz/fuzz_$target" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" \
-        >"$work/log" 2>&1; then
+    cp -r "tests/fuzz/corpus/$1" "$work/corpus"
+    "build/fuzz/tests/fuzz/fuzz_$1" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1
+}
+targets=(number_text keys)
+pids=()
+for target in "${targets[@]}"; do
+    fuzz "$target" &
+    pids+=($!)
+done
+failed=0
+for i in "${!targets[@]}"; do
+    target=${targets[$i]}
+    work=build/fuzz/run/$target
+    if ! wait "${pids[$i]}"; then
         tail -n 60 "$work/log"
         echo "fuzz_$target failed; the input is in $work/artifacts/" >&2
-        exit 1
+        failed=1
+        continue
     fi
+    echo "-- fuzz_$target: corpus grew from $(ls "tests/fuzz/corpus/$target" | wc -l) seeds to $(ls "$work/corpus" | wc -l) inputs"
     grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/log" || true
-    echo "   corpus grew to $(ls "$work/corpus" | wc -l) inputs"
 done
+[ "$failed" -eq 0 ]
