@@ -18,7 +18,7 @@ void pointerInsideAllKeys(benchmark::State& state) {
     float x = 0;
     for (auto _ : state) {
         int inside = 0;
-        for (const SkinKeySpec& key : skinKeys) {
+        for (const SkinKeyRow& key : skinKeys) {
             inside += pointerInside(x, 1000.0F, key.geometry);
         }
         benchmark::DoNotOptimize(inside);

@@ -9,17 +9,17 @@ constexpr BgrColour paleYellow = 0x0080FFFF; // digits and About
 constexpr BgrColour offWhite = 0x00F0FAFA;   // operations, point, equals, Quit, Clear
 constexpr BgrColour lightOrange = 0x0087D2F3; // memory keys
 
-constexpr FontSpec defaultFont{"", 0, false};
-constexpr FontSpec sans825Bold{"MS Sans Serif", 8.25, true};
-constexpr FontSpec sans975Bold{"MS Sans Serif", 9.75, true};
-constexpr FontSpec sans18{"MS Sans Serif", 18, false};
-constexpr FontSpec sans18Bold{"MS Sans Serif", 18, true};
-constexpr FontSpec sans24{"MS Sans Serif", 24, false};
+constexpr FontRow defaultFont{"", 0, false};
+constexpr FontRow sans825Bold{"MS Sans Serif", 8.25, true};
+constexpr FontRow sans975Bold{"MS Sans Serif", 9.75, true};
+constexpr FontRow sans18{"MS Sans Serif", 18, false};
+constexpr FontRow sans18Bold{"MS Sans Serif", 18, true};
+constexpr FontRow sans24{"MS Sans Serif", 24, false};
 
 } // namespace
 
 // The buttons lie below or right of the client area: never seen, but they take the focus.
-const std::array<CommandButtonSpec, 23> commandButtons{{
+const std::array<CommandButtonRow, 23> commandButtons{{
     {"cmdclrmem", "Clear Memory", Key::MemoryClear, {60, 6195, 855, 495}, lightOrange,
      sans825Bold, 25},
     {"cmd7", "7", Key::Seven, {1155, 4320, 500, 500}, paleYellow, defaultFont, 24},
@@ -48,7 +48,7 @@ const std::array<CommandButtonSpec, 23> commandButtons{{
 }};
 
 // In the order of the key map; the leave test walks them in this order.
-const std::array<SkinKeySpec, 18> skinKeys{{
+const std::array<SkinKeyRow, 18> skinKeys{{
     {1, Key::One, {105, 630, 435, 420}, "one", std::nullopt},
     {3, Key::Two, {630, 630, 435, 420}, "two", std::nullopt},
     {5, Key::Three, {1155, 630, 435, 420}, "three", std::nullopt},
@@ -71,7 +71,7 @@ const std::array<SkinKeySpec, 18> skinKeys{{
 }};
 
 // The labels take no focus and the display is disabled: Tab walks the buttons only.
-const std::array<TabStopSpec, 3> otherTabStops{{
+const std::array<TabStopRow, 3> otherTabStops{{
     {"Label2", 3},
     {"Label1", 4},
     {"txtnum", 5},

@@ -33,26 +33,26 @@ enum class Shell {
 using Action = std::variant<Key, Shell>;
 
 /// A font; an empty family means the window's default font.
-struct FontSpec {
+struct FontRow {
     const char* family;
     double points;
     bool bold;
 };
 
 /// One hidden command button.
-struct CommandButtonSpec {
+struct CommandButtonRow {
     const char* name;
     const char* caption;
     Action action;
     Twips geometry;
     BgrColour background;
-    FontSpec font;
+    FontRow font;
     int tabIndex;
 };
 
 /// One skin key: a normal picture ImageN and its highlight picture Image(N+1) on the same
 /// rectangle; a click on the highlight runs `action`.
-struct SkinKeySpec {
+struct SkinKeyRow {
     int normalImage;
     Action action;
     Twips geometry;
@@ -61,7 +61,7 @@ struct SkinKeySpec {
 };
 
 /// Any other control that takes part in the tab order.
-struct TabStopSpec {
+struct TabStopRow {
     const char* name;
     int tabIndex;
 };
@@ -73,21 +73,21 @@ inline constexpr BgrColour windowBackground = 0x00E3F4F4;
 
 inline constexpr Twips displayGeometry{105, 105, 2925, 405};
 inline constexpr BgrColour displayBackground = 0x00EFEFEF;
-inline constexpr FontSpec displayFont{"Zelvik Normal", 14.25, true};
+inline constexpr FontRow displayFont{"Zelvik Normal", 14.25, true};
 
 inline constexpr Twips linkGeometry{250, 3255, 2595, 255};
 inline constexpr BgrColour linkDesignColour = 0x00808080;
 inline constexpr BgrColour linkRestColour = 0x00CACAC4;
 inline constexpr BgrColour linkHoverColour = 0x00FF0000;
-inline constexpr FontSpec linkFont{"Arial", 9, false};
+inline constexpr FontRow linkFont{"Arial", 9, false};
 inline constexpr const char* linkCaption = "http://www.varnik.example.org";
 inline constexpr const char* linkTarget = "http://www.varnik.example.org/home.html?calculator";
 
 inline constexpr Twips operationLabelGeometry{960, 120, 1215, 255};
 
-extern const std::array<CommandButtonSpec, 23> commandButtons;
-extern const std::array<SkinKeySpec, 18> skinKeys;
-extern const std::array<TabStopSpec, 3> otherTabStops;
+extern const std::array<CommandButtonRow, 23> commandButtons;
+extern const std::array<SkinKeyRow, 18> skinKeys;
+extern const std::array<TabStopRow, 3> otherTabStops;
 
 /// Every control's name, front to back: where controls overlap, an earlier one lies in front.
 extern const std::array<const char*, 62> stackingOrder;

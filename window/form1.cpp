@@ -98,14 +98,14 @@ void Form1::createLabels() {
 }
 
 void Form1::createCommandButtons() {
-    for (const CommandButtonSpec& spec : commandButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        placeControl(button, spec.name, spec.geometry);
-        button->setFont(toFont(spec.font, font()));
+    for (const CommandButtonRow& row : commandButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(row.caption), this);
+        placeControl(button, row.name, row.geometry);
+        button->setFont(toFont(row.font, font()));
         QPalette colours = button->palette();
-        colours.setColor(QPalette::Button, fromBgr(spec.background));
+        colours.setColor(QPalette::Button, fromBgr(row.background));
         button->setPalette(colours);
-        const Action action = spec.action;
+        const Action action = row.action;
         connect(button, &QPushButton::clicked, this,
                 [this, action] { run(action, Keypad::CommandButton); });
     }
@@ -116,7 +116,7 @@ void Form1::createCommandButtons() {
 void Form1::createSkin() {
     std::array<QWidget*, 18> highlights{};
     for (std::size_t index = 0; index < skinKeys.size(); ++index) {
-        const SkinKeySpec& key = skinKeys[index];
+        const SkinKeyRow& key = skinKeys[index];
         auto* normal = new SkinPicture(key.normalImage, this);
         auto* highlight = new SkinPicture(key.normalImage + 1, this);
         normal->setGeometry(toPixels(key.geometry));
@@ -152,10 +152,10 @@ void Form1::applyStackingOrder() {
 
 void Form1::applyTabOrder() {
     std::vector<std::pair<int, const char*>> stops;
-    for (const CommandButtonSpec& spec : commandButtons) {
-        stops.emplace_back(spec.tabIndex, spec.name);
+    for (const CommandButtonRow& row : commandButtons) {
+        stops.emplace_back(row.tabIndex, row.name);
     }
-    for (const TabStopSpec& stop : otherTabStops) {
+    for (const TabStopRow& stop : otherTabStops) {
         stops.emplace_back(stop.tabIndex, stop.name);
     }
     std::sort(stops.begin(), stops.end());

@@ -23,13 +23,13 @@ inline QColor fromBgr(BgrColour bgr) {
 }
 
 /// A font of the layout; the default font when the family is empty.
-inline QFont toFont(const FontSpec& spec, const QFont& fallback) {
-    if (*spec.family == '\0') {
+inline QFont toFont(const FontRow& row, const QFont& fallback) {
+    if (*row.family == '\0') {
         return fallback;
     }
-    QFont font(spec.family);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(row.family);
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
     return font;
 }
 
