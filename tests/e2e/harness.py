@@ -14,6 +14,7 @@ accessibility bus); only the reader, atspi_reader.py in a process of its own, ge
         session.key("Tab", "space")
 """
 
+import argparse
 import ctypes
 import json
 import os
@@ -22,8 +23,10 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
+import unittest
 
 import gi
 
@@ -386,3 +389,16 @@ class Session:
         """
         focused = [node.name for node in self.tree() if "focused" in node.states]
         return focused[-1] if focused else None
+
+
+def run_tests(module_globals, *paths):
+    """Runs the calling test file's unittest cases. Takes the --<path> options it names (for
+    example "binary", "assets") from the command line into the module's globals BINARY,
+    ASSETS …, as absolute paths, and passes the rest of the command line to unittest."""
+    parser = argparse.ArgumentParser()
+    for name in paths:
+        parser.add_argument(f"--{name}", required=True)
+    args, rest = parser.parse_known_args()
+    for name in paths:
+        module_globals[name.upper()] = os.path.abspath(getattr(args, name))
+    unittest.main(argv=[sys.argv[0]] + rest)

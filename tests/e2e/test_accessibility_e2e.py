@@ -7,7 +7,6 @@ name and pressed through its action, and every result is read back from the tree
 Usage: test_accessibility_e2e.py --binary build/window/varnik-calculator [unittest options]
 """
 
-import argparse
 import json
 import os
 import select
@@ -249,14 +248,5 @@ class ScreenReaderUse(unittest.TestCase):
         self.expect_exit()
 
 
-def main():
-    global BINARY
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--binary", required=True)
-    args, rest = parser.parse_known_args()
-    BINARY = os.path.abspath(args.binary)
-    unittest.main(argv=[sys.argv[0]] + rest)
-
-
 if __name__ == "__main__":
-    main()
+    harness.run_tests(globals(), "binary")

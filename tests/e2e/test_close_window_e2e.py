@@ -8,7 +8,6 @@ to the X server through libX11 (installed with xdotool) by ctypes: no extra pack
 Usage: test_close_window_e2e.py --binary build/window/varnik-calculator [unittest options]
 """
 
-import argparse
 import ctypes
 import ctypes.util
 import os
@@ -95,14 +94,5 @@ class CloseWindow(unittest.TestCase):
         self.close_and_expect_exit()
 
 
-def main():
-    global BINARY
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--binary", required=True)
-    args, rest = parser.parse_known_args()
-    BINARY = os.path.abspath(args.binary)
-    unittest.main(argv=[sys.argv[0]] + rest)
-
-
 if __name__ == "__main__":
-    main()
+    harness.run_tests(globals(), "binary")

@@ -8,7 +8,6 @@ properties through the X server.
 Usage: test_e2e.py --binary build/window/varnik-calculator --assets assets [unittest options]
 """
 
-import argparse
 import functools
 import os
 import sys
@@ -265,15 +264,5 @@ class Calculator(unittest.TestCase):
         self.assertEqual(self.s.wait_exit(5), 0)
 
 
-def main():
-    global BINARY, ASSETS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--binary", required=True)
-    parser.add_argument("--assets", required=True)
-    args, rest = parser.parse_known_args()
-    BINARY, ASSETS = os.path.abspath(args.binary), os.path.abspath(args.assets)
-    unittest.main(argv=[sys.argv[0]] + rest)
-
-
 if __name__ == "__main__":
-    main()
+    harness.run_tests(globals(), "binary", "assets")
