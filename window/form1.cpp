@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
-#include "control_tables.h"
 #include "accessibility.h"
+#include "control_tables.h"
 
 #include <QApplication>
 #include <QFontDatabase>
