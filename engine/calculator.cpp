@@ -7,10 +7,14 @@ namespace varnik {
 
 namespace {
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 // The failure of a key that has no trap of its own.
-KeyResult untrapped(Failure failure) { return {failure, Report::ErrorReport}; }
+KeyResult untrapped(Failure failure) {
+    return {failure, Report::ErrorReport};
+}
 
 // The result of an arithmetic step; operands are always finite, so a non-finite result is
 // an overflow.
@@ -45,7 +49,9 @@ void Calculator::load() {
     m_state.memoryValue = 0;
 }
 
-void Calculator::activate() { m_state.keypadFlag = false; }
+void Calculator::activate() {
+    m_state.keypadFlag = false;
+}
 
 KeyResult Calculator::press(Key key, Keypad keypad) {
     const bool skin = keypad == Keypad::Skin;
@@ -186,8 +192,7 @@ KeyResult Calculator::ComputeResult(Keypad keypad) {
         break;
     case Operation::Division:
         if (s.entryValue == 0) {
-            return trap(s.divideOperand == 0 ? Failure::InvalidOperation
-                                             : Failure::DivisionByZero);
+            return trap(s.divideOperand == 0 ? Failure::InvalidOperation : Failure::DivisionByZero);
         }
         result = s.divideOperand / s.entryValue;
         break;
@@ -214,7 +219,9 @@ KeyResult Calculator::changeMemory(bool add) {
     return {};
 }
 
-void Calculator::recallMemory() { writeDisplay(formatNumber(m_state.memoryValue)); }
+void Calculator::recallMemory() {
+    writeDisplay(formatNumber(m_state.memoryValue));
+}
 
 void Calculator::writeDisplay(std::string_view text) {
     m_state.txtnum = std::string(text.substr(0, displayLimit));
@@ -227,6 +234,8 @@ void Calculator::beginEntry(std::string_view text) {
     resetPoint();
 }
 
-void Calculator::resetPoint() { m_state.pointFlag = false; }
+void Calculator::resetPoint() {
+    m_state.pointFlag = false;
+}
 
 } // namespace varnik

@@ -25,14 +25,14 @@ std::string_view operationCaption(Operation operation);
 
 /// The whole calculator state. A new state is zero-filled: numbers 0, texts empty.
 struct CalculatorState {
-    std::string txtnum;                         ///< the display text, the only number buffer
+    std::string txtnum;                           ///< the display text, the only number buffer
     Operation pendingOperation = Operation::None; ///< the caption of Label2
-    double entryValue = 0;      ///< second operand of the last equals
-    double addOperand = 0;      ///< first operands, one per operation
+    double entryValue = 0;                        ///< second operand of the last equals
+    double addOperand = 0;                        ///< first operands, one per operation
     double subtractOperand = 0;
     double multiplyOperand = 0;
     double divideOperand = 0;
-    double memoryValue = 0;     ///< the memory register
+    double memoryValue = 0;  ///< the memory register
     bool pointFlag = false;  ///< a point was typed in this entry; the point keys are blocked
     bool appendFlag = false; ///< digits append to the display; otherwise the next one replaces it
     bool keypadFlag = true;  ///< false ("no") blocks the skin operation keys

@@ -9,7 +9,9 @@ namespace varnik {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t pos) {
     while (pos < text.size() && isDigit(text[pos])) {

@@ -50,6 +50,8 @@ QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
 
 } // namespace
 
-void installAccessibility() { QAccessible::installFactory(factory); }
+void installAccessibility() {
+    QAccessible::installFactory(factory);
+}
 
 } // namespace varnik

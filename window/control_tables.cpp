@@ -5,8 +5,8 @@ namespace varnik {
 
 namespace {
 
-constexpr BgrColour paleYellow = 0x0080FFFF; // digits and About
-constexpr BgrColour offWhite = 0x00F0FAFA;   // operations, point, equals, Quit, Clear
+constexpr BgrColour paleYellow = 0x0080FFFF;  // digits and About
+constexpr BgrColour offWhite = 0x00F0FAFA;    // operations, point, equals, Quit, Clear
 constexpr BgrColour lightOrange = 0x0087D2F3; // memory keys
 
 constexpr FontRow defaultFont{"", 0, false};
@@ -19,6 +19,7 @@ constexpr FontRow sans24{"MS Sans Serif", 24, false};
 } // namespace
 
 // The buttons lie below or right of the client area: never seen, but they take the focus.
+// clang-format off
 const std::array<CommandButtonRow, 23> commandButtons{{
     {"cmdclrmem", "Clear Memory", Key::MemoryClear, {60, 6195, 855, 495}, lightOrange,
      sans825Bold, 25},
@@ -46,8 +47,10 @@ const std::array<CommandButtonRow, 23> commandButtons{{
     {"cmdoff", "Quit", Shell::Quit, {0, 4200, 1170, 375}, offWhite, defaultFont, 1},
     {"cmdclear", "Clear", Key::Clear, {4200, 630, 540, 2055}, offWhite, defaultFont, 0},
 }};
+// clang-format on
 
 // In the order of the key map; the leave test walks them in this order.
+// clang-format off
 const std::array<SkinKeyRow, 18> skinKeys{{
     {1, Key::One, {105, 630, 435, 420}, "one", std::nullopt},
     {3, Key::Two, {630, 630, 435, 420}, "two", std::nullopt},
@@ -69,6 +72,7 @@ const std::array<SkinKeyRow, 18> skinKeys{{
     {33, Key::Multiply, {1890, 1680, 435, 420}, "times", std::nullopt},
     {35, Key::Divide, {1890, 2205, 435, 420}, "divided by", std::nullopt},
 }};
+// clang-format on
 
 // The labels take no focus and the display is disabled: Tab walks the buttons only.
 const std::array<TabStopRow, 3> otherTabStops{{
@@ -77,6 +81,7 @@ const std::array<TabStopRow, 3> otherTabStops{{
     {"txtnum", 5},
 }};
 
+// clang-format off
 const std::array<const char*, 62> stackingOrder{{
     "cmdclrmem", "cmd7",     "cmd8",     "cmd9",     "cmdadd",   "cmd4",    "cmd5",
     "cmd6",      "cmdsubtract", "cmd1",  "cmd2",     "cmd3",     "cmdmultiply", "cmd0",
@@ -88,5 +93,6 @@ const std::array<const char*, 62> stackingOrder{{
     "Image11",   "Image13",  "Image15",  "Image17",  "Image35",  "Image33", "Image31",
     "Image23",   "Image21",  "Image20",  "Image19",  "Image30",  "Image29",
 }};
+// clang-format on
 
 } // namespace varnik

@@ -124,7 +124,8 @@ void Form1::createSkin() {
         highlights[index] = highlight;
 
         auto* normalEvents = new PointerEvents(normal);
-        connect(normalEvents, &PointerEvents::moved, this, [this, index] { m_hover->enterKey(index); });
+        connect(normalEvents, &PointerEvents::moved, this,
+                [this, index] { m_hover->enterKey(index); });
         if (key.normalClick) {
             const Action action = *key.normalClick;
             connect(normalEvents, &PointerEvents::clicked, this,
@@ -142,8 +143,8 @@ void Form1::createSkin() {
 void Form1::applyStackingOrder() {
     // Raising each control from the back leaves the first of the list in front.
     for (auto name = stackingOrder.rbegin(); name != stackingOrder.rend(); ++name) {
-        if (auto* control = findChild<QWidget*>(QString::fromLatin1(*name),
-                                                Qt::FindDirectChildrenOnly)) {
+        if (auto* control =
+                findChild<QWidget*>(QString::fromLatin1(*name), Qt::FindDirectChildrenOnly)) {
             control->raise();
         }
     }
@@ -168,7 +169,9 @@ void Form1::applyTabOrder() {
     }
 }
 
-void Form1::HideAll() { m_hover->HideAll(); }
+void Form1::HideAll() {
+    m_hover->HideAll();
+}
 
 void Form1::load() {
     HideAll();

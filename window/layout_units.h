@@ -11,7 +11,9 @@ namespace varnik {
 
 /// Twips to pixels at 96 dpi, rounded to the nearest pixel; Qt scales pixels on denser
 /// screens.
-inline int toPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+inline int toPixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 
 inline QRect toPixels(const Twips& t) {
     return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};

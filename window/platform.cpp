@@ -21,10 +21,16 @@ void Platform::showMessage(QWidget* parent, const QString& prompt) {
     box.exec();
 }
 
-bool Platform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool Platform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
-void Platform::reportError() { QApplication::beep(); }
+void Platform::reportError() {
+    QApplication::beep();
+}
 
-void Platform::endProgram() { QCoreApplication::exit(0); }
+void Platform::endProgram() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace varnik

@@ -40,7 +40,9 @@ void SkinHover::leaveTest(QPointF twips) {
     }
 }
 
-void SkinHover::hoverLink() { setLinkColour(linkHoverColour); }
+void SkinHover::hoverLink() {
+    setLinkColour(linkHoverColour);
+}
 
 void SkinHover::setLinkColour(BgrColour colour) {
     const QColor wanted = fromBgr(colour);

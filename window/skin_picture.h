@@ -32,7 +32,6 @@ private:
     int m_number;
     bool m_highlight;
     QPixmap m_picture; // decoded at the first paint: most highlights are never shown
-
 };
 
 } // namespace varnik

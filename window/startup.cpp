@@ -29,7 +29,9 @@ FontConfigPreload::FontConfigPreload() {
     }
 }
 
-FontConfigPreload::~FontConfigPreload() { finish(); }
+FontConfigPreload::~FontConfigPreload() {
+    finish();
+}
 
 void FontConfigPreload::finish() {
     if (m_thread.joinable()) {

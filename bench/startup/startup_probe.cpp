@@ -39,7 +39,9 @@ double nowMs() {
 
 // Windows come and go while the program starts (Qt's hidden leader window among them): an
 // error about one that is already gone is expected, not fatal.
-int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) { return 0; }
+int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+    return 0;
+}
 
 long residentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -169,7 +171,8 @@ pid_t launch(char** command, double& execMs) {
     }
     int error = 0;
     if (read(channel[0], &error, sizeof error) > 0) {
-        std::fprintf(stderr, "startup_probe: cannot run %s: %s\n", command[0], std::strerror(error));
+        std::fprintf(stderr, "startup_probe: cannot run %s: %s\n", command[0],
+                     std::strerror(error));
         std::exit(2);
     }
     close(channel[0]);

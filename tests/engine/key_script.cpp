@@ -10,9 +10,9 @@ namespace {
 
 const QHash<QString, Key>& wordKeys() {
     static const QHash<QString, Key> keys{
-        {"+", Key::Add},           {"-", Key::Subtract},       {"*", Key::Multiply},
-        {"/", Key::Divide},        {"=", Key::Equals},         {"C", Key::Clear},
-        {"M+", Key::MemoryAdd},    {"M-", Key::MemorySubtract}, {"MR", Key::MemoryRecall},
+        {"+", Key::Add},          {"-", Key::Subtract},        {"*", Key::Multiply},
+        {"/", Key::Divide},       {"=", Key::Equals},          {"C", Key::Clear},
+        {"M+", Key::MemoryAdd},   {"M-", Key::MemorySubtract}, {"MR", Key::MemoryRecall},
         {"MC", Key::MemoryClear},
     };
     return keys;

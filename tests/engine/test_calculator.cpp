@@ -69,6 +69,8 @@ void TestCalculator::check() {
     QCOMPARE(state.cmdpointEnabled(), !state.pointFlag);
 }
 
+// The tables read best one row to a line.
+// clang-format off
 void TestCalculator::numberEntry_data() {
     addColumns();
     QTest::newRow("start-up") << "" << " " << "" << "f y no" << "ok";
@@ -240,6 +242,8 @@ void TestCalculator::mendedFaults_data() {
     QTest::newRow("M- overflow keeps the register")
         << toTheTop + "M- M- MR" << "-1e+308" << "Multiplication" << "f n no" << "ok";
 }
+
+// clang-format on
 
 void TestCalculator::startValues() {
     Calculator created;

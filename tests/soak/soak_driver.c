@@ -34,9 +34,16 @@
 #include <string.h>
 #include <time.h>
 
-enum { answerLimitMs = 10000, boxLimitMs = 5000, maxWindows = 16 };
+enum {
+    answerLimitMs = 10000,
+    boxLimitMs = 5000,
+    maxWindows = 16
+};
 // Qt joins two presses into a double-click within 400 ms and 5 pixels.
-enum { doubleClickMs = 400, doubleClickPixels = 5 };
+enum {
+    doubleClickMs = 400,
+    doubleClickPixels = 5
+};
 
 static Display* display;
 static Window root, target;
@@ -154,7 +161,9 @@ static int waitFor(int (*done)(const void*), const void* argument, unsigned long
     }
 }
 
-static int isTrue(const void* flag) { return *(const int*)flag; }
+static int isTrue(const void* flag) {
+    return *(const int*)flag;
+}
 
 static void ping(void) {
     XEvent event;
@@ -186,7 +195,9 @@ static Window focusedWindow(void) {
     return focus;
 }
 
-static int hasFocus(const void* window) { return focusedWindow() == *(const Window*)window; }
+static int hasFocus(const void* window) {
+    return focusedWindow() == *(const Window*)window;
+}
 
 static int isGone(const void* window) {
     for (int i = 0; i < mappedCount; ++i) {
@@ -269,8 +280,8 @@ static void button(int press) {
 
 // A press that must not join the previous one into a double-click waits long enough.
 static void separateFromLastPress(int x, int y) {
-    const int near = abs(x - lastPressX) <= doubleClickPixels &&
-                     abs(y - lastPressY) <= doubleClickPixels;
+    const int near =
+        abs(x - lastPressX) <= doubleClickPixels && abs(y - lastPressY) <= doubleClickPixels;
     if (near) {
         sleepMs(lastPressMs + doubleClickMs + 50 - nowMs());
     }

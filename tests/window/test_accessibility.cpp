@@ -32,9 +32,9 @@ private:
 void TestAccessibility::skinKeys_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("name");
-    const QStringList names{"one",    "two",   "three", "four", "five",  "six",
-                            "seven",  "eight", "nine",  "zero", "equals", "point",
-                            "Quit",   "Clear", "plus",  "minus", "times", "divided by"};
+    const QStringList names{"one",   "two",   "three", "four",  "five",   "six",
+                            "seven", "eight", "nine",  "zero",  "equals", "point",
+                            "Quit",  "Clear", "plus",  "minus", "times",  "divided by"};
     for (int key = 0; key < names.size(); ++key) {
         const QString picture = QString("Image%1").arg(2 * key + 1);
         QTest::newRow(qPrintable(names[key])) << picture << names[key];
@@ -58,8 +58,9 @@ void TestAccessibility::skinKeys() {
 void TestAccessibility::pressingThroughAccessibilityRunsTheSkinKey() {
     WindowFixture w;
     const auto press = [&w](const QString& picture) {
-        accessible(w, picture)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        accessible(w, picture)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
     };
     press("Image29"); // plus: the skin gate is still closed
     QCOMPARE(w.pendingOperation(), QString());
@@ -80,8 +81,9 @@ void TestAccessibility::pressingThroughAccessibilityRunsTheSkinKey() {
 void TestAccessibility::noPressReachesTheWindowBehindAModalBox() {
     WindowFixture w;
     const auto pressSeven = [&w] {
-        accessible(w, "Image13")->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        accessible(w, "Image13")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
     };
     // As the About box or the equals error box would stand in front of the window.
     QDialog box(&w.form);

@@ -59,8 +59,8 @@ void TestHighDpi::leaveTestOnHalfPixels() {
     WindowFixture w;
     w.moveTo(w.centreOf("Image1"));
     QVERIFY(w.visible("Image2"));
-    QMouseEvent move(QEvent::MouseMove, bare, w.form.mapToGlobal(bare), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, bare, w.form.mapToGlobal(bare), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&w.form, &move);
     QCOMPARE(w.visible("Image2"), stillShown);
 }

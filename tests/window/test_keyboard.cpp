@@ -44,10 +44,10 @@ private:
 };
 
 const QStringList TestKeyboard::tabCycle{
-    "cmdabout", "cmdmem",      "cmdmem1", "cmdrcm", "cmddivide", "cmdeql",
-    "cmdpoint", "cmd0",        "cmdmultiply", "cmd3", "cmd2",    "cmd1",
-    "cmdsubtract", "cmd6",     "cmd5",    "cmd4",   "cmdadd",    "cmd9",
-    "cmd8",     "cmd7",        "cmdclrmem", "cmdclear", "cmdoff", "cmdabout"};
+    "cmdabout",    "cmdmem", "cmdmem1",     "cmdrcm",   "cmddivide", "cmdeql",
+    "cmdpoint",    "cmd0",   "cmdmultiply", "cmd3",     "cmd2",      "cmd1",
+    "cmdsubtract", "cmd6",   "cmd5",        "cmd4",     "cmdadd",    "cmd9",
+    "cmd8",        "cmd7",   "cmdclrmem",   "cmdclear", "cmdoff",    "cmdabout"};
 
 void TestKeyboard::focusRestsOnAboutAfterStartUp() {
     WindowFixture w;

@@ -53,7 +53,8 @@ void TestLayout::commandButtons_data() {
     const QColor orange(243, 210, 135);
     const QString sans = "MS Sans Serif";
     const QString deflt; // the window's default font
-    QTest::newRow("cmdclrmem") << "Clear Memory" << QRect(4, 413, 57, 33) << orange << sans << 8.25 << true;
+    QTest::newRow("cmdclrmem") << "Clear Memory" << QRect(4, 413, 57, 33) << orange << sans << 8.25
+                               << true;
     QTest::newRow("cmd7") << "7" << QRect(77, 288, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd8") << "8" << QRect(117, 288, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd9") << "9" << QRect(157, 288, 33, 33) << yellow << deflt << 0.0 << false;
@@ -61,7 +62,8 @@ void TestLayout::commandButtons_data() {
     QTest::newRow("cmd4") << "4" << QRect(77, 328, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd5") << "5" << QRect(117, 328, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd6") << "6" << QRect(157, 328, 33, 33) << yellow << deflt << 0.0 << false;
-    QTest::newRow("cmdsubtract") << "-" << QRect(259, 294, 33, 37) << white << sans << 24.0 << false;
+    QTest::newRow("cmdsubtract") << "-" << QRect(259, 294, 33, 37) << white << sans << 24.0
+                                 << false;
     QTest::newRow("cmd1") << "1" << QRect(77, 368, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd2") << "2" << QRect(117, 368, 33, 33) << yellow << deflt << 0.0 << false;
     QTest::newRow("cmd3") << "3" << QRect(157, 368, 33, 33) << yellow << deflt << 0.0 << false;
@@ -73,9 +75,11 @@ void TestLayout::commandButtons_data() {
     QTest::newRow("cmdrcm") << "M Rc" << QRect(4, 381, 57, 33) << orange << sans << 9.75 << true;
     QTest::newRow("cmdmem1") << "M -" << QRect(4, 349, 57, 33) << orange << sans << 9.75 << true;
     QTest::newRow("cmdmem") << "M +" << QRect(4, 317, 57, 33) << orange << sans << 9.75 << true;
-    QTest::newRow("cmdabout") << "About " << QRect(266, 434, 65, 25) << yellow << deflt << 0.0 << false;
+    QTest::newRow("cmdabout") << "About " << QRect(266, 434, 65, 25) << yellow << deflt << 0.0
+                              << false;
     QTest::newRow("cmdoff") << "Quit" << QRect(0, 280, 78, 25) << white << deflt << 0.0 << false;
-    QTest::newRow("cmdclear") << "Clear" << QRect(280, 42, 36, 137) << white << deflt << 0.0 << false;
+    QTest::newRow("cmdclear") << "Clear" << QRect(280, 42, 36, 137) << white << deflt << 0.0
+                              << false;
 }
 
 void TestLayout::commandButtons() {

@@ -17,9 +17,13 @@ bool RecordingPlatform::openUrl(const QUrl& url) {
     return browserStarts;
 }
 
-void RecordingPlatform::reportError() { ++errorReports; }
+void RecordingPlatform::reportError() {
+    ++errorReports;
+}
 
-void RecordingPlatform::endProgram() { ++endRequests; }
+void RecordingPlatform::endProgram() {
+    ++endRequests;
+}
 
 WindowFixture::WindowFixture() : form(calculator, platform) {
     form.show();
@@ -40,15 +44,21 @@ QPushButton* WindowFixture::button(const QString& name) const {
     return qobject_cast<QPushButton*>(control(name));
 }
 
-QLineEdit* WindowFixture::display() const { return qobject_cast<QLineEdit*>(control("txtnum")); }
+QLineEdit* WindowFixture::display() const {
+    return qobject_cast<QLineEdit*>(control("txtnum"));
+}
 
-QString WindowFixture::displayText() const { return display()->text(); }
+QString WindowFixture::displayText() const {
+    return display()->text();
+}
 
 QString WindowFixture::pendingOperation() const {
     return qobject_cast<QLabel*>(control("Label2"))->text();
 }
 
-bool WindowFixture::visible(const QString& name) const { return control(name)->isVisible(); }
+bool WindowFixture::visible(const QString& name) const {
+    return control(name)->isVisible();
+}
 
 QPoint WindowFixture::centreOf(const QString& name) const {
     return control(name)->geometry().center();
