@@ -1,37 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "key_script.h"
 
-#include <QHash>
+#include "key_symbols.h"
+
 #include <stdexcept>
 
 namespace varnik::test {
-
-namespace {
-
-const QHash<QString, Key>& wordKeys() {
-    static const QHash<QString, Key> keys{
-        {"+", Key::Add},          {"-", Key::Subtract},        {"*", Key::Multiply},
-        {"/", Key::Divide},       {"=", Key::Equals},          {"C", Key::Clear},
-        {"M+", Key::MemoryAdd},   {"M-", Key::MemorySubtract}, {"MR", Key::MemoryRecall},
-        {"MC", Key::MemoryClear},
-    };
-    return keys;
-}
-
-Key characterKey(QChar c) {
-    if (c == '.') {
-        return Key::Point;
-    }
-    if (c == '0') {
-        return Key::Zero;
-    }
-    if (c >= '1' && c <= '9') {
-        return static_cast<Key>(static_cast<int>(Key::One) + (c.unicode() - '1'));
-    }
-    throw std::invalid_argument("not a key: " + QString(c).toStdString());
-}
-
-} // namespace
 
 std::vector<Press> parseScript(const QString& script) {
     std::vector<Press> presses;
@@ -41,12 +15,16 @@ std::vector<Press> parseScript(const QString& script) {
             keypad = Keypad::Skin;
             word.remove(0, 1);
         }
-        if (const auto it = wordKeys().find(word); it != wordKeys().end()) {
-            presses.push_back({*it, keypad});
+        if (const auto key = keyForSymbol(word.toStdString())) {
+            presses.push_back({*key, keypad});
             continue;
         }
-        for (const QChar c : word) {
-            presses.push_back({characterKey(c), keypad});
+        for (const QChar c : word) { // a number: one press per digit or point
+            const auto key = keyForSymbol(QString(c).toStdString());
+            if (!key) {
+                throw std::invalid_argument("not a key: " + word.toStdString());
+            }
+            presses.push_back({*key, keypad});
         }
     }
     return presses;

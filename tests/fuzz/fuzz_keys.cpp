@@ -5,6 +5,7 @@
 // presses it on the skin. Other bytes are skipped, so the seeds stay readable.
 #include "calculator.h"
 #include "engine_invariants.h"
+#include "key_symbols.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,49 +14,6 @@
 #include <string>
 
 using namespace varnik;
-
-namespace {
-
-std::optional<Key> characterKey(std::uint8_t c) {
-    if (c >= '1' && c <= '9') {
-        return static_cast<Key>(static_cast<int>(Key::One) + (c - '1'));
-    }
-    switch (c) {
-    case '0':
-        return Key::Zero;
-    case '.':
-        return Key::Point;
-    case 'C':
-        return Key::Clear;
-    case '+':
-        return Key::Add;
-    case '-':
-        return Key::Subtract;
-    case '*':
-        return Key::Multiply;
-    case '/':
-        return Key::Divide;
-    case '=':
-        return Key::Equals;
-    }
-    return std::nullopt;
-}
-
-std::optional<Key> memoryKey(std::uint8_t c) {
-    switch (c) {
-    case '+':
-        return Key::MemoryAdd;
-    case '-':
-        return Key::MemorySubtract;
-    case 'R':
-        return Key::MemoryRecall;
-    case 'C':
-        return Key::MemoryClear;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Calculator calculator;
@@ -69,11 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             keypad = Keypad::Skin;
             ++i;
         }
+        const auto symbol = [data](std::size_t at, std::size_t length) {
+            return test::keyForSymbol({reinterpret_cast<const char*>(data + at), length});
+        };
         std::optional<Key> key;
-        if (data[i] == 'M' && i + 1 < size && memoryKey(data[i + 1])) {
-            key = memoryKey(data[++i]);
+        if (i + 1 < size && symbol(i, 2)) { // the memory keys "M+", "M-", "MR", "MC"
+            key = symbol(i, 2);
+            ++i;
         } else {
-            key = characterKey(data[i]);
+            key = symbol(i, 1);
         }
         if (!key) {
             continue;
