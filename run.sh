@@ -10,7 +10,7 @@ cmake --build build/release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
-    echo "The calculator is built at build/release/window/varnik-calculator; start it on a desktop." >&2
+    echo "The calculator is built at build/release/qt/varnik-calculator; start it on a desktop." >&2
     exit 1
 fi
-exec build/release/window/varnik-calculator
+exec build/release/qt/varnik-calculator

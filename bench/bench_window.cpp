@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The cost of the window's leave test for one mouse move over the bare window.
+// The cost of the window's leave test for one mouse move over the bare window: the rectangle
+// test alone, the window model's whole move, and the move delivered to the Qt window.
 #include "calculator.h"
 #include "form1.h"
-#include "platform.h"
+#include "form1_widget.h"
+#include "qt_platform.h"
 #include "skin_hover.h"
 
 #include <QApplication>
@@ -27,12 +29,38 @@ void pointerInsideAllKeys(benchmark::State& state) {
 }
 BENCHMARK(pointerInsideAllKeys);
 
-// One mouse move delivered to the window: the event, the leave test over all 18 keys and
-// hiding highlights that are already hidden (the common case).
+// A view that draws nothing: what the model itself costs.
+class NoView : public WindowView {
+public:
+    void showDisplay(std::string_view) override {}
+    void enablePointButton(bool) override {}
+    void showOperation(std::string_view) override {}
+    void showHighlight(std::size_t, bool) override {}
+    void colourLink(BgrColour) override {}
+    void focusButton(std::size_t) override {}
+};
+
+// One move through the window model: finding what is under the pointer, then the leave test.
+void modelMouseMove(benchmark::State& state) {
+    Calculator calculator;
+    QtPlatform platform;
+    NoView view;
+    Form1 form(calculator, platform, view);
+    form.load();
+    float y = 0;
+    for (auto _ : state) {
+        form.pointerMoved(3045, y);
+        y = y > 3480 ? 0 : y + 7.5F;
+    }
+}
+BENCHMARK(modelMouseMove);
+
+// One mouse move delivered to the Qt window: the event, the model, and hiding highlights that
+// are already hidden (the common case).
 void formMouseMove(benchmark::State& state) {
     Calculator calculator;
-    Platform platform;
-    Form1 form(calculator, platform);
+    QtPlatform platform;
+    Form1Widget form(calculator, platform);
     form.show();
     QPointF position(203, 200);
     for (auto _ : state) {

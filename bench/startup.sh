@@ -19,7 +19,7 @@ cmake --build build/startup/tools >/dev/null
 
 probe=build/startup/tools/startup_probe
 baseline=build/startup/tools/baseline_window
-calculator=build/startup/window/varnik-calculator
+calculator=build/startup/qt/varnik-calculator
 
 work=$(mktemp -d)
 xvfb_pid=""

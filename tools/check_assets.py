@@ -3,9 +3,11 @@
 """Checks the drawn key pictures and icons: file format, exact sizes, and that a
 key's normal and highlight pictures carry their glyph in the same place.
 
-Usage: /usr/bin/python3 tools/check_assets.py [ASSETS_DIR]   (exit status 1 on a fault)
+Usage: /usr/bin/python3 tools/check_assets.py --layout build/test/layout.json [ASSETS_DIR]
+(exit status 1 on a fault)
 """
 
+import argparse
 import os
 import struct
 import sys
@@ -45,9 +47,9 @@ def exact_ink(image, colour):
     return {(i % width, i // width) for i, p in enumerate(image.getdata()) if p == colour}
 
 
-def check_keys(keys_dir):
+def check_keys(keys_dir, layout):
     faults = []
-    for key in keyart.KEYS:
+    for key in keyart.keys(layout):
         for scale in (1, 2):
             width, height = key.size[0] * scale, key.size[1] * scale
             pair = []
@@ -93,9 +95,13 @@ def check_icons(icons_dir):
 
 
 def main():
-    assets = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), os.pardir, "assets")
-    faults = check_keys(os.path.join(assets, "keys")) + check_icons(os.path.join(assets, "icons"))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--layout", required=True, help="layout.json of a build")
+    parser.add_argument("assets", nargs="?", default=os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), os.pardir, "assets"))
+    args = parser.parse_args()
+    faults = (check_keys(os.path.join(args.assets, "keys"), args.layout)
+              + check_icons(os.path.join(args.assets, "icons")))
     for fault in faults:
         print("FAULT", fault)
     print("%d faults" % len(faults))

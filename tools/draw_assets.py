@@ -5,9 +5,11 @@
 Debian packages: python3 (run with /usr/bin/python3), python3-pil (built with
 libraqm for Bengali shaping), fonts-noto-core (Noto Sans and Noto Sans Bengali).
 
-Usage: /usr/bin/python3 tools/draw_assets.py [--out DIR]
+Usage: /usr/bin/python3 tools/draw_assets.py --layout build/test/layout.json [--out DIR]
 Writes DIR/keys/Image1.bmp ... Image36.bmp, Image1@2x.bmp ... Image36@2x.bmp and
-DIR/icons/varnik-calculator-<size>.png; DIR defaults to the repository's assets/.
+DIR/icons/varnik-calculator-<size>.png; DIR defaults to the repository's assets/. The keys,
+their picture numbers and sizes come from the window's tables, as the build writes them to
+layout.json.
 Running it again gives byte-identical files.
 """
 
@@ -31,6 +33,7 @@ PIXELS_PER_METRE = {1: 3780, 2: 7559}
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--layout", required=True, help="layout.json of a build")
     parser.add_argument("--out", default=DEFAULT_OUT, help="assets directory to write into")
     args = parser.parse_args()
 
@@ -46,7 +49,7 @@ def main():
     os.makedirs(icons_dir, exist_ok=True)
 
     count = 0
-    for name, scale, image in keyart.pictures():
+    for name, scale, image in keyart.pictures(keyart.keys(args.layout)):
         assetlib.write_bmp24(os.path.join(keys_dir, name), image, PIXELS_PER_METRE[scale])
         count += 1
     for name, image in iconart.icons():

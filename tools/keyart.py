@@ -5,6 +5,7 @@ All measures are in design pixels (the 96 dpi picture); a key drawn at scale 2
 is drawn afresh at twice the resolution, not enlarged.
 """
 
+import json
 import math
 
 from PIL import Image
@@ -16,14 +17,11 @@ NAVY = (0, 60, 116)          # key border
 BLACK = (0, 0, 0)
 QUIT_RED = (158, 0, 0)       # the quit word on the highlight picture
 
-SMALL = (29, 28)
-
-
 class Key:
-    def __init__(self, image, glyph, size=SMALL, text=""):
+    def __init__(self, image, glyph, size, text=""):
         self.image = image    # number of the normal picture; the highlight is image + 1
         self.glyph = glyph    # which glyph painter draws the face's sign
-        self.size = size
+        self.size = size      # (width, height) in pixels
         self.text = text
 
     @property
@@ -32,17 +30,26 @@ class Key:
         return self.glyph == "digit"
 
 
-KEYS = [Key(2 * i - 1, "digit", text=chr(0x09E6 + i)) for i in range(1, 10)] + [
-    Key(19, "zero", (65, 28), "\u09e6"),
-    Key(21, "equals", (99, 28)),
-    Key(23, "point"),
-    Key(25, "quit", (75, 28), "\u09b8\u09ae\u09be\u09aa\u09cd\u09a4"),  # সমাপ্ত
-    Key(27, "clear", (38, 133), "C"),
-    Key(29, "plus"),
-    Key(31, "minus"),
-    Key(33, "asterisk"),
-    Key(35, "slash"),
-]
+# The face of each key that is not a digit 1 to 9, by the action the window's tables give it.
+GLYPHS = {"0": "zero", "=": "equals", ".": "point", "Quit": "quit", "Clear": "clear",
+          "+": "plus", "-": "minus", "*": "asterisk", "/": "slash"}
+TEXTS = {"0": "\u09e6", "Quit": "\u09b8\u09ae\u09be\u09aa\u09cd\u09a4",  # ০, সমাপ্ত
+         "Clear": "C"}
+
+
+def keys(layout_path):
+    """The skin keys, their picture numbers and sizes read from the window's tables
+    (layout.json, written by the build: build/<dir>/layout.json)."""
+    with open(layout_path, encoding="utf-8") as file:
+        rows = json.load(file)["skinKeys"]
+    found = []
+    for row in rows:
+        action, size = row["action"], tuple(row["pixels"][2:])
+        if action in ("1", "2", "3", "4", "5", "6", "7", "8", "9"):
+            found.append(Key(row["normalImage"], "digit", size, chr(0x09E6 + int(action))))
+        else:
+            found.append(Key(row["normalImage"], GLYPHS[action], size, TEXTS.get(action, "")))
+    return found
 
 
 # --- faces -------------------------------------------------------------------
@@ -220,9 +227,9 @@ def file_name(image, scale):
     return "Image%d%s.bmp" % (image, "@2x" if scale == 2 else "")
 
 
-def pictures():
+def pictures(all_keys):
     """Every key picture: (file name, scale, image)."""
-    for key in KEYS:
+    for key in all_keys:
         for scale in (1, 2):
             for highlight in (False, True):
                 image = key.image + (1 if highlight else 0)

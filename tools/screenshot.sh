@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: MIT
 # Takes the README's screenshot of the calculator under a private Xvfb display: types a
 # number on the skin keypad, leaves the pointer resting on a key and captures the window.
-# Usage: tools/screenshot.sh BINARY OUTPUT.png [SCALE]
+# Usage: tools/screenshot.sh BINARY LAYOUT.json OUTPUT.png [SCALE]
+# LAYOUT.json is the window's tables as the build writes them (build/<dir>/layout.json).
 # Needs xvfb, xdotool and imagemagick (scripts/install-deps.sh test).
 set -euo pipefail
 binary=$(realpath "$1")
-output=$2
-scale=${3:-1}
+layout=$2
+output=$3
+scale=${4:-1}
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
@@ -24,9 +26,15 @@ window=$(xdotool search --sync --onlyvisible --name '^Varnik Calculator$' | head
 xdotool windowmove "$window" 20 20
 sleep 0.3
 
-# Skin key centres in pixels at scale 1, from the keypad's layout.
-declare -A key=([1]="21 56" [2]="56 56" [3]="91 56" [4]="21 91" [5]="56 91" [6]="91 91"
-    [7]="21 126" [8]="56 126" [9]="91 126" [.]="91 161" [x]="140 126")
+# Skin key centres in pixels at scale 1, by action ("1", ".", "*" …), from the tables.
+declare -A key
+while read -r action x y; do
+    key[$action]="$x $y"
+done < <(python3 -c '
+import json, sys
+for k in json.load(open(sys.argv[1]))["skinKeys"]:
+    left, top, width, height = k["pixels"]
+    print(k["action"], left + width // 2, top + height // 2)' "$layout")
 scaled() { awk -v v="$1" -v s="$scale" 'BEGIN { print int(v * s) }'; }
 pointAt() { xdotool mousemove --window "$window" "$(scaled "$1")" "$(scaled "$2")"; }
 press() {
@@ -38,8 +46,9 @@ press() {
     sleep 0.45 # two clicks on one spot within the double-click time would count as one
 }
 for k in 1 9 7 1 . 2 5; do press "$k"; done
-press x
-pointAt 56 126
+press "*"
+read -r x y <<<"${key[8]}"
+pointAt "$x" "$y"
 sleep 0.3
 import -window "$window" "$output"
 echo "wrote $output"

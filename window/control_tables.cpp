@@ -16,6 +16,10 @@ constexpr FontRow sans18{"MS Sans Serif", 18, false};
 constexpr FontRow sans18Bold{"MS Sans Serif", 18, true};
 constexpr FontRow sans24{"MS Sans Serif", 24, false};
 
+constexpr Windowless picture(int image) {
+    return {Windowless::Kind::Picture, image};
+}
+
 } // namespace
 
 // The buttons lie below or right of the client area: never seen, but they take the focus.
@@ -49,49 +53,39 @@ const std::array<CommandButtonRow, 23> commandButtons{{
 }};
 // clang-format on
 
-// In the order of the key map; the leave test walks them in this order.
 // clang-format off
 const std::array<SkinKeyRow, 18> skinKeys{{
-    {1, Key::One, {105, 630, 435, 420}, "one", std::nullopt},
-    {3, Key::Two, {630, 630, 435, 420}, "two", std::nullopt},
-    {5, Key::Three, {1155, 630, 435, 420}, "three", std::nullopt},
-    {7, Key::Four, {105, 1155, 435, 420}, "four", std::nullopt},
-    {9, Key::Five, {630, 1155, 435, 420}, "five", std::nullopt},
-    {11, Key::Six, {1155, 1155, 435, 420}, "six", std::nullopt},
-    {13, Key::Seven, {105, 1680, 435, 420}, "seven", std::nullopt},
-    {15, Key::Eight, {630, 1680, 435, 420}, "eight", std::nullopt},
-    {17, Key::Nine, {1155, 1680, 435, 420}, "nine", std::nullopt},
-    {19, Key::Zero, {105, 2205, 975, 420}, "zero", std::nullopt},
-    {21, Key::Equals, {105, 2730, 1485, 420}, "equals", std::nullopt},
-    {23, Key::Point, {1155, 2205, 435, 420}, "point", std::nullopt},
-    {25, Shell::Quit, {1890, 2730, 1125, 420}, "Quit", std::nullopt},
+    {Key::One, {105, 630, 435, 420}, "one", std::nullopt},            // Image1, Image2
+    {Key::Two, {630, 630, 435, 420}, "two", std::nullopt},            // Image3, Image4
+    {Key::Three, {1155, 630, 435, 420}, "three", std::nullopt},       // Image5, Image6
+    {Key::Four, {105, 1155, 435, 420}, "four", std::nullopt},         // Image7, Image8
+    {Key::Five, {630, 1155, 435, 420}, "five", std::nullopt},         // Image9, Image10
+    {Key::Six, {1155, 1155, 435, 420}, "six", std::nullopt},          // Image11, Image12
+    {Key::Seven, {105, 1680, 435, 420}, "seven", std::nullopt},       // Image13, Image14
+    {Key::Eight, {630, 1680, 435, 420}, "eight", std::nullopt},       // Image15, Image16
+    {Key::Nine, {1155, 1680, 435, 420}, "nine", std::nullopt},        // Image17, Image18
+    {Key::Zero, {105, 2205, 975, 420}, "zero", std::nullopt},         // Image19, Image20
+    {Key::Equals, {105, 2730, 1485, 420}, "equals", std::nullopt},    // Image21, Image22
+    {Key::Point, {1155, 2205, 435, 420}, "point", std::nullopt},      // Image23, Image24
+    {Shell::Quit, {1890, 2730, 1125, 420}, "Quit", std::nullopt},     // Image25, Image26
     // The Clear key's normal picture enters a zero; only its highlight clears.
-    {27, Key::Clear, {2415, 630, 570, 1995}, "Clear", Key::Zero},
-    {29, Key::Add, {1890, 630, 435, 420}, "plus", std::nullopt},
-    {31, Key::Subtract, {1890, 1155, 435, 420}, "minus", std::nullopt},
-    {33, Key::Multiply, {1890, 1680, 435, 420}, "times", std::nullopt},
-    {35, Key::Divide, {1890, 2205, 435, 420}, "divided by", std::nullopt},
+    {Key::Clear, {2415, 630, 570, 1995}, "Clear", Key::Zero},         // Image27, Image28
+    {Key::Add, {1890, 630, 435, 420}, "plus", std::nullopt},          // Image29, Image30
+    {Key::Subtract, {1890, 1155, 435, 420}, "minus", std::nullopt},   // Image31, Image32
+    {Key::Multiply, {1890, 1680, 435, 420}, "times", std::nullopt},   // Image33, Image34
+    {Key::Divide, {1890, 2205, 435, 420}, "divided by", std::nullopt}, // Image35, Image36
 }};
 // clang-format on
 
-// The labels take no focus and the display is disabled: Tab walks the buttons only.
-const std::array<TabStopRow, 3> otherTabStops{{
-    {"Label2", 3},
-    {"Label1", 4},
-    {"txtnum", 5},
-}};
-
 // clang-format off
-const std::array<const char*, 62> stackingOrder{{
-    "cmdclrmem", "cmd7",     "cmd8",     "cmd9",     "cmdadd",   "cmd4",    "cmd5",
-    "cmd6",      "cmdsubtract", "cmd1",  "cmd2",     "cmd3",     "cmdmultiply", "cmd0",
-    "cmdpoint",  "cmdeql",   "cmddivide", "cmdrcm",  "cmdmem1",  "cmdmem",  "txtnum",
-    "cmdabout",  "cmdoff",   "cmdclear", "Image28",  "Image27",  "Image26", "Image25",
-    "Image2",    "Image4",   "Image6",   "Image8",   "Image10",  "Image12", "Image14",
-    "Image16",   "Label1",   "Label2",   "Image22",  "Image18",  "Image24", "Image32",
-    "Image34",   "Image36",  "Image1",   "Image3",   "Image5",   "Image7",  "Image9",
-    "Image11",   "Image13",  "Image15",  "Image17",  "Image35",  "Image33", "Image31",
-    "Image23",   "Image21",  "Image20",  "Image19",  "Image30",  "Image29",
+const std::array<Windowless, 38> windowlessStacking{{
+    picture(28), picture(27), picture(26), picture(25), picture(2), picture(4), picture(6),
+    picture(8), picture(10), picture(12), picture(14), picture(16),
+    {Windowless::Kind::LinkLabel}, {Windowless::Kind::OperationLabel},
+    picture(22), picture(18), picture(24), picture(32), picture(34), picture(36),
+    picture(1), picture(3), picture(5), picture(7), picture(9), picture(11), picture(13),
+    picture(15), picture(17), picture(35), picture(33), picture(31), picture(23), picture(21),
+    picture(20), picture(19), picture(30), picture(29),
 }};
 // clang-format on
 

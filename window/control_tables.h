@@ -4,6 +4,7 @@
 #include "keys.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <variant>
@@ -19,6 +20,7 @@ struct Twips {
 };
 
 inline constexpr int twipsPerPixel = 15;
+inline constexpr int twipsPerInch = 1440;
 
 /// A colour as the layout gives it: 0x00BBGGRR, blue in the high byte.
 using BgrColour = std::uint32_t;
@@ -27,6 +29,7 @@ using BgrColour = std::uint32_t;
 enum class Shell {
     About,
     Quit,
+    Link, ///< opens the maker's home page
 };
 
 /// What a click on a key runs.
@@ -50,20 +53,26 @@ struct CommandButtonRow {
     int tabIndex;
 };
 
-/// One skin key: a normal picture ImageN and its highlight picture Image(N+1) on the same
-/// rectangle; a click on the highlight runs `action`.
+/// One skin key: two pictures on the same rectangle, the normal picture and in front of it the
+/// highlight picture, which shows while the pointer is over the key. A click on the highlight
+/// runs `action`. The keys are numbered in the order of the key map: key k's pictures are
+/// Image(2k+1) and Image(2k+2).
 struct SkinKeyRow {
-    int normalImage;
     Action action;
     Twips geometry;
     const char* accessibleName;
     std::optional<Action> normalClick; ///< the only normal picture that handles a click
 };
 
-/// Any other control that takes part in the tab order.
-struct TabStopRow {
-    const char* name;
-    int tabIndex;
+/// A control drawn by the window itself (a picture or a label), as the stacking order names it.
+struct Windowless {
+    enum class Kind {
+        Picture,
+        LinkLabel,
+        OperationLabel
+    };
+    Kind kind;
+    int image = 0; ///< a picture's number: Image1 ... Image36
 };
 
 inline constexpr const char* windowCaption = "Varnik Calculator";
@@ -71,10 +80,14 @@ inline constexpr int clientWidth = 3090;
 inline constexpr int clientHeight = 3480;
 inline constexpr BgrColour windowBackground = 0x00E3F4F4;
 
+inline constexpr const char* displayName = "txtnum";
 inline constexpr Twips displayGeometry{105, 105, 2925, 405};
 inline constexpr BgrColour displayBackground = 0x00EFEFEF;
+/// The disabled display's text: the platforms' disabled-text grey, readable on its background.
+inline constexpr BgrColour displayTextColour = 0x006D6D6D;
 inline constexpr FontRow displayFont{"Zelvik Normal", 14.25, true};
 
+inline constexpr const char* linkName = "Label1";
 inline constexpr Twips linkGeometry{250, 3255, 2595, 255};
 inline constexpr BgrColour linkDesignColour = 0x00808080;
 inline constexpr BgrColour linkRestColour = 0x00CACAC4;
@@ -83,13 +96,17 @@ inline constexpr FontRow linkFont{"Arial", 9, false};
 inline constexpr const char* linkCaption = "http://www.varnik.example.org";
 inline constexpr const char* linkTarget = "http://www.varnik.example.org/home.html?calculator";
 
+inline constexpr const char* operationLabelName = "Label2";
 inline constexpr Twips operationLabelGeometry{960, 120, 1215, 255};
 
+/// In stacking order, front to back (where buttons overlap, an earlier one lies in front).
+/// The labels take no focus and the display is disabled: the tab order holds these only.
 extern const std::array<CommandButtonRow, 23> commandButtons;
+/// In the order of the key map; the leave test walks them in this order.
 extern const std::array<SkinKeyRow, 18> skinKeys;
-extern const std::array<TabStopRow, 3> otherTabStops;
-
-/// Every control's name, front to back: where controls overlap, an earlier one lies in front.
-extern const std::array<const char*, 62> stackingOrder;
+/// The pictures and labels front to back: where they overlap, an earlier one lies in front and
+/// takes the pointer's events. The buttons and the display are windows of their own and lie in
+/// front of all of them.
+extern const std::array<Windowless, 38> windowlessStacking;
 
 } // namespace varnik

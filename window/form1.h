@@ -3,60 +3,77 @@
 
 #include "calculator.h"
 #include "control_tables.h"
+#include "platform.h"
+#include "pointer_input.h"
 #include "skin_hover.h"
+#include "window_view.h"
 
-#include <QWidget>
-#include <memory>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace varnik {
 
-class Platform;
-
-/// The calculator's one window: the display, the skin keypad, the link label and the hidden
-/// command buttons, all built from the control tables. It forwards every key to the engine
-/// it is given and shows the engine's state afterwards; it holds no numbers itself.
-class Form1 : public QWidget {
-    Q_OBJECT
-
+/// The calculator's one window as a model: what each event on it does. A front end builds its
+/// controls from the control tables, feeds this model its events (pointer positions in twips of
+/// the client area, button clicks) and shows what the model tells its view. The model forwards
+/// keys to the engine it is given and holds no numbers of its own.
+class Form1 {
 public:
-    Form1(Calculator& calculator, Platform& platform);
-    ~Form1() override;
+    /// `view` is called from load() on, when the front end's controls exist.
+    Form1(Calculator& calculator, Platform& platform, WindowView& view);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    /// The window's load step, once its controls exist: no highlight, the display " ", the
+    /// engine's start values.
+    void load();
+    /// The window became the active window. The first time only, the focus goes to the About
+    /// button and the skin gate closes.
+    void activate();
 
     /// Hides every highlight picture and gives the link label its rest colour.
     void HideAll();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    /// The pointer, in twips of the client area.
+    void pointerMoved(float x, float y);
+    void pointerPressed(float x, float y);
+    void pointerDoubleClicked(float x, float y);
+    void pointerReleased(float x, float y);
+
+    /// A command button was clicked: by the mouse, the space bar or a screen reader.
+    void clickButton(std::size_t button);
+    /// A screen reader pressed a skin key: it runs as a click on the lit key would.
+    void pressSkinKey(std::size_t key);
+    /// The user closed the window from its title bar.
+    void close();
+
+    /// What takes the pointer's events at (x, y) now.
+    PointerTarget targetAt(float x, float y) const;
+    const SkinHover& hover() const { return m_hover; }
+    /// True while a message box of the window stands in front of it.
+    bool boxOpen() const { return m_boxOpen; }
 
 private:
-    void createDisplay();
-    void createLabels();
-    void createCommandButtons();
-    void createSkin();
-    void applyStackingOrder();
-    void applyTabOrder();
-    void load();
-    void activate();
-
+    void dispatchMove(const PointerTarget& target, float x, float y);
+    void dispatchClick(const PointerTarget& target);
     void run(const Action& action, Keypad keypad);
     void pressKey(Key key, Keypad keypad);
+    void openLink();
+    void showMessage(std::string_view prompt);
     void showState();
 
     Calculator& m_calculator;
     Platform& m_platform;
-    QLineEdit* m_txtnum = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QPushButton* m_cmdpoint = nullptr;
-    QPushButton* m_cmdabout = nullptr;
-    std::unique_ptr<SkinHover> m_hover;
+    WindowView& m_view;
+    SkinHover m_hover;
+    ClickRule m_clicks;
     bool m_activated = false;
+    bool m_boxOpen = false;
 };
+
+/// The About box's text: the program's name, version and what it does.
+std::string aboutText();
 
 } // namespace varnik

@@ -1,56 +1,51 @@
 // SPDX-License-Identifier: MIT
 #include "skin_hover.h"
 
-#include "layout_units.h"
-
-#include <QWidget>
-
 namespace varnik {
 
 bool pointerInside(float x, float y, const Twips& key) {
-    const float left = static_cast<float>(key.left);
-    const float top = static_cast<float>(key.top);
+    const auto left = static_cast<float>(key.left);
+    const auto top = static_cast<float>(key.top);
     const float right = left + static_cast<float>(key.width);
     const float bottom = top + static_cast<float>(key.height);
     return y >= top && y <= bottom && x >= left && x <= right;
 }
 
-SkinHover::SkinHover(const std::array<QWidget*, 18>& highlights, QWidget* link)
-    : m_highlights(highlights), m_link(link) {}
+SkinHover::SkinHover(WindowView& view) : m_view(view) {}
 
 void SkinHover::HideAll() {
-    for (QWidget* highlight : m_highlights) {
-        highlight->setVisible(false);
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        showHighlight(key, false);
     }
-    setLinkColour(linkRestColour);
+    colourLink(linkRestColour);
 }
 
 void SkinHover::enterKey(std::size_t key) {
     HideAll();
-    m_highlights[key]->setVisible(true);
+    showHighlight(key, true);
 }
 
-void SkinHover::leaveTest(QPointF twips) {
-    const auto x = static_cast<float>(twips.x());
-    const auto y = static_cast<float>(twips.y());
-    for (std::size_t key = 0; key < skinKeys.size(); ++key) {
+void SkinHover::leaveTest(float x, float y) {
+    // All 18 every time, in the order of the key map.
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
         if (!pointerInside(x, y, skinKeys[key].geometry)) {
-            m_highlights[key]->setVisible(false);
+            showHighlight(key, false);
         }
     }
 }
 
 void SkinHover::hoverLink() {
-    setLinkColour(linkHoverColour);
+    colourLink(linkHoverColour);
 }
 
-void SkinHover::setLinkColour(BgrColour colour) {
-    const QColor wanted = fromBgr(colour);
-    if (m_link->palette().color(QPalette::WindowText) != wanted) {
-        QPalette palette = m_link->palette();
-        palette.setColor(QPalette::WindowText, wanted);
-        m_link->setPalette(palette);
-    }
+void SkinHover::showHighlight(std::size_t key, bool visible) {
+    m_shown[key] = visible;
+    m_view.showHighlight(key, visible);
+}
+
+void SkinHover::colourLink(BgrColour colour) {
+    m_linkColour = colour;
+    m_view.colourLink(colour);
 }
 
 } // namespace varnik

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "control_tables.h"
+#include "controls.h"
+#include "window_view.h"
 
-#include <QPointF>
 #include <array>
-
-class QWidget;
+#include <cstddef>
 
 namespace varnik {
 
@@ -17,27 +16,32 @@ bool pointerInside(float x, float y, const Twips& key);
 
 /// The skin's hover highlight. The highlight pictures' visibility is the only state: at most
 /// one shows, that of the key the pointer last entered. The link label turns blue under the
-/// pointer and grey again when the pointer next enters a key.
+/// pointer and grey again when the pointer next enters a key. Every change is written to the
+/// view as it happens.
 class SkinHover {
 public:
-    /// `highlights` in the order of the skin key table.
-    SkinHover(const std::array<QWidget*, 18>& highlights, QWidget* link);
+    explicit SkinHover(WindowView& view);
 
     /// Hides every highlight and gives the link label its rest colour.
     void HideAll();
     /// The pointer moved over a key's normal picture.
     void enterKey(std::size_t key);
-    /// The pointer moved over the bare window, at `twips`: hides the highlight of every key
-    /// the pointer is outside. Never shows one.
-    void leaveTest(QPointF twips);
+    /// The pointer moved over the bare window, at (x, y) in twips: hides the highlight of every
+    /// key the pointer is outside. Never shows one.
+    void leaveTest(float x, float y);
     /// The pointer moved over the link label.
     void hoverLink();
 
-private:
-    void setLinkColour(BgrColour colour);
+    bool highlightShown(std::size_t key) const { return m_shown[key]; }
+    BgrColour linkColour() const { return m_linkColour; }
 
-    std::array<QWidget*, 18> m_highlights;
-    QWidget* m_link;
+private:
+    void showHighlight(std::size_t key, bool visible);
+    void colourLink(BgrColour colour);
+
+    WindowView& m_view;
+    std::array<bool, skinKeyCount> m_shown{};
+    BgrColour m_linkColour = linkDesignColour;
 };
 
 } // namespace varnik

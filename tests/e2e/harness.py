@@ -8,7 +8,7 @@ accessibility bus (AT-SPI, as a screen reader reads it) and through screenshots.
 The program itself must not see AT_SPI_BUS_ADDRESS (Qt 6.4 then never registers on the
 accessibility bus); only the reader, atspi_reader.py in a process of its own, gets it.
 
-    with Session("build/window/varnik-calculator", "Varnik Calculator") as session:
+    with Session("build/qt/varnik-calculator", "Varnik Calculator") as session:
         session.click(21, 126)                        # window pixels
         poll_equal("display", session.display_text, " 7")
         session.key("Tab", "space")

@@ -4,7 +4,7 @@
 No mouse and no keyboard: every key is found in the accessibility tree by its role and
 name and pressed through its action, and every result is read back from the tree.
 
-Usage: test_accessibility_e2e.py --binary build/window/varnik-calculator [unittest options]
+Usage: test_accessibility_e2e.py --binary build/qt/varnik-calculator [unittest options]
 """
 
 import json

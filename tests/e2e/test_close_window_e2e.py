@@ -5,7 +5,7 @@ There is no window manager on the private X server, so the test does what a wind
 manager's close box does: it sends the window a WM_DELETE_WINDOW client message. It talks
 to the X server through libX11 (installed with xdotool) by ctypes: no extra package.
 
-Usage: test_close_window_e2e.py --binary build/window/varnik-calculator [unittest options]
+Usage: test_close_window_e2e.py --binary build/qt/varnik-calculator [unittest options]
 """
 
 import ctypes

@@ -5,10 +5,12 @@ Checks only what a person sees or a screen reader reads: the display's text and 
 button through the accessibility bus, the skin's pictures through screenshots, the window's
 properties through the X server.
 
-Usage: test_e2e.py --binary build/window/varnik-calculator --assets assets [unittest options]
+Usage: test_e2e.py --binary build/qt/varnik-calculator --assets assets
+                   --layout build/layout.json [unittest options]
 """
 
 import functools
+import json
 import os
 import sys
 import unittest
@@ -17,27 +19,46 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 
 TITLE = "Varnik Calculator"
-BINARY = ASSETS = None  # set from the command line
+BINARY = ASSETS = LAYOUT = None  # set from the command line
 
-# Skin keys: centre in window pixels, normal picture number, top-left corner in pixels.
-SKIN = {
-    "1": ((21, 56), 1, (7, 42)),
-    "3": ((91, 56), 5, (77, 42)),
-    "+": ((140, 56), 29, (126, 42)),
-    "4": ((21, 91), 7, (7, 77)),
-    "5": ((56, 91), 9, (42, 77)),
-    "7": ((21, 126), 13, (7, 112)),
-    "*": ((140, 126), 33, (126, 112)),
-    "=": ((56, 196), 21, (7, 182)),
-    "Quit": ((163, 196), 25, (126, 182)),
-}
-# The hidden buttons' captions in Tab order, from the one focused at start-up.
-TAB_ORDER = ["About ", "M +", "M -", "M Rc", "/", "=", ".", "0", "X", "3", "2", "1", "-", "6",
-             "5", "4", "+", "9", "8", "7", "Clear Memory", "Clear", "Quit"]
-BARE = (39, 56)  # bare window between the keys 1 and 2
-DISPLAY_RECT = (7, 7, 195, 27)  # left, top, width, height
-LINK = (103, 225)  # the web link's centre; its text lies within LINK_RECT
-LINK_RECT = (17, 217, 173, 15)
+
+@functools.lru_cache(maxsize=None)
+def layout():
+    """The window's layout as the program's tables give it (layout.json of the build)."""
+    with open(LAYOUT, encoding="utf-8") as file:
+        return json.load(file)
+
+
+def skin(action):
+    """A skin key by its action ("1", "+", "=", "Quit" …): its centre in window pixels, its
+    normal picture's number and its top-left corner."""
+    key = next(key for key in layout()["skinKeys"] if key["action"] == action)
+    left, top, width, height = key["pixels"]
+    return (left + width // 2, top + height // 2), key["normalImage"], (left, top)
+
+
+def tab_order():
+    """The hidden buttons' captions in Tab order, from the one focused at start-up."""
+    captions = [button["caption"] for button in layout()["commandButtons"]]
+    start = captions.index("About ")
+    return captions[start:] + captions[:start]
+
+
+def bare():
+    """A point of the bare window, just right of the one key."""
+    (_, y), _, (left, _) = skin("1")
+    return left + 32, y
+
+
+def link_centre():
+    left, top, width, height = layout()["link"]["pixels"]
+    return left + width // 2, top + height // 2
+
+
+def link_rect():
+    """The web link's box, less what the client area cuts off at the bottom."""
+    left, top, width, height = layout()["link"]["pixels"]
+    return left, top, width, min(height, layout()["client"]["pixels"][3] - top)
 
 
 @functools.lru_cache(maxsize=None)
@@ -53,7 +74,7 @@ class Calculator(unittest.TestCase):
     # Helpers
 
     def click_skin(self, key):
-        self.s.click(*SKIN[key][0])
+        self.s.click(*skin(key)[0])
 
     def expect_display(self, text):
         harness.poll_equal("display text", self.s.display_text, text)
@@ -69,7 +90,7 @@ class Calculator(unittest.TestCase):
         nodes = self.s.tree()
         stops = {node.name for node in nodes if node.role == "push button"
                  and {"focusable", "sensitive"} <= set(node.states)}
-        cycle = [caption for caption in TAB_ORDER if caption in stops]
+        cycle = [caption for caption in tab_order() if caption in stops]
         current = next(node.name for node in nodes if "focused" in node.states)
         steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
         if steps:
@@ -83,7 +104,7 @@ class Calculator(unittest.TestCase):
 
     def key_picture(self, key):
         """Which of the key's two pictures the screen shows: "normal", "highlight" or None."""
-        _, normal, (left, top) = SKIN[key]
+        _, normal, (left, top) = skin(key)
         shot = self.s.screenshot()
         for kind, number in (("normal", normal), ("highlight", normal + 1)):
             if shot.share_matching(key_bitmap(number), left, top) > 0.98:
@@ -95,7 +116,7 @@ class Calculator(unittest.TestCase):
 
     def display_ink(self):
         """Columns of the display's inner area that hold text pixels (darker than the face)."""
-        left, top, width, height = DISPLAY_RECT
+        left, top, width, height = layout()["display"]["pixels"]
         shot = self.s.screenshot()
         face = shot.at(left + 4, top + height // 2)
         return [x for x in range(left + 3, left + width - 3)
@@ -104,7 +125,7 @@ class Calculator(unittest.TestCase):
 
     def blue_link_pixels(self):
         """How many pixels of the web link's text are drawn in blue."""
-        left, top, width, height = LINK_RECT
+        left, top, width, height = link_rect()
         shot = self.s.screenshot()
         return sum(b - max(r, g) > 100 for y in range(top, top + height)
                    for x in range(left, left + width) for r, g, b in [shot.at(x, y)])
@@ -137,7 +158,7 @@ class Calculator(unittest.TestCase):
         self.expect_display(" ")
         self.expect_focus("About ")
         self.assertEqual(self.display_ink(), [], "the blank display shows no text")
-        for key in SKIN:
+        for key in ("1", "3", "+", "4", "5", "7", "*", "=", "Quit"):
             self.assertEqual(self.key_picture(key), "normal", f"key {key} after start-up")
 
     def test_window_title_and_type(self):
@@ -151,7 +172,7 @@ class Calculator(unittest.TestCase):
         self.assertEqual([w.name for w in self.s.top_levels()], [TITLE])
 
     def test_seven_plus_five_on_the_skin(self):
-        self.s.move(*SKIN["7"][0])
+        self.s.move(*skin("7")[0])
         self.expect_picture("7", "highlight")
         self.click_skin("7")
         self.expect_display(" 7")
@@ -165,11 +186,11 @@ class Calculator(unittest.TestCase):
         self.click_skin("=")
         self.expect_display("12")
         # The bare window puts the last key out again.
-        self.s.move(*BARE)
+        self.s.move(*bare())
         self.expect_picture("=", "normal")
         # The result sits at the right end of the display.
         ink = self.display_ink()
-        left, _, width, _ = DISPLAY_RECT
+        left, _, width, _ = layout()["display"]["pixels"]
         self.assertTrue(ink, "the display shows the result")
         self.assertGreater(min(ink), left + width // 2, "right-aligned")
 
@@ -186,13 +207,13 @@ class Calculator(unittest.TestCase):
         self.expect_display("12")
 
     def test_double_click_enters_once(self):
-        self.s.move(*SKIN["4"][0])
+        self.s.move(*skin("4")[0])
         self.expect_picture("4", "highlight")
-        self.s.click(*SKIN["4"][0], count=2)
+        self.s.click(*skin("4")[0], count=2)
         self.expect_display(" 4")
         # Two clicks far enough apart in time are two clicks.
-        self.s.click(*SKIN["4"][0])
-        self.s.click(*SKIN["4"][0])
+        self.s.click(*skin("4")[0])
+        self.s.click(*skin("4")[0])
         self.expect_display(" 444")
 
     def test_hidden_buttons_with_tab_and_space(self):
@@ -243,26 +264,26 @@ class Calculator(unittest.TestCase):
 
     def test_link_turns_blue_under_the_pointer(self):
         self.assertEqual(self.blue_link_pixels(), 0)
-        self.s.move(*SKIN["1"][0])
+        self.s.move(*skin("1")[0])
         self.expect_picture("1", "highlight")
-        self.s.move(*LINK)  # straight from the key: the key stays lit
+        self.s.move(*link_centre())  # straight from the key: the key stays lit
         harness.poll("the link to turn blue", self.blue_link_pixels)
         self.assertEqual(self.key_picture("1"), "highlight")
-        self.s.move(*BARE)  # the bare window puts the key out and leaves the link blue
+        self.s.move(*bare())  # the bare window puts the key out and leaves the link blue
         self.expect_picture("1", "normal")
         self.assertGreater(self.blue_link_pixels(), 0)
-        self.s.move(*SKIN["3"][0])  # entering a key gives the link its rest colour again
+        self.s.move(*skin("3")[0])  # entering a key gives the link its rest colour again
         self.expect_picture("3", "highlight")
         self.assertEqual(self.blue_link_pixels(), 0)
 
     def test_skin_quit_ends_the_program(self):
         self.click_skin("7")
         self.click_skin("+")  # quits also with an operation pending
-        self.s.move(*SKIN["Quit"][0])
+        self.s.move(*skin("Quit")[0])
         self.expect_picture("Quit", "highlight")
         self.click_skin("Quit")
         self.assertEqual(self.s.wait_exit(5), 0)
 
 
 if __name__ == "__main__":
-    harness.run_tests(globals(), "binary", "assets")
+    harness.run_tests(globals(), "binary", "assets", "layout")

@@ -10,12 +10,13 @@ events the display is read through the accessibility bus (at most 15 characters)
 program's resident memory is noted. At the end the program must still compute, must have
 grown by less than 2 MiB since the warm-up, and the skin Quit key must end it with status 0.
 
-Usage: test_soak.py --binary B --driver D --tables window/control_tables.cpp
+Usage: test_soak.py --binary B --driver D --layout build/.../layout.json
                     [--seed N] [--events N] [--plan FILE]
 The same seed gives the same plan: a failure is replayed with the seed it prints.
 """
 
 import argparse
+import json
 import os
 import random
 import re
@@ -33,7 +34,6 @@ DEFAULT_EVENTS = 60000
 CHECKPOINT_EVENTS = 2500
 DISPLAY_LIMIT = 15
 RSS_GROWTH_LIMIT_KIB = 2048
-TWIPS_PER_PIXEL = 15
 DOUBLE_CLICK_PIXELS = 5
 DRIVER_ANSWER_SECONDS = 120
 # Enough boxes that 1 KiB kept by each would fail the memory limit.
@@ -54,15 +54,11 @@ PRESSABLE = [ANCHOR, POINT] + FORWARD + BACKWARD[1:]
 DIGIT_KEYS = ["one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "zero"]
 
 
-def skin_keys(tables):
+def skin_keys(layout):
     """Each skin key's rectangle in pixels, {name: (left, top, width, height)}."""
-    with open(tables, encoding="utf-8") as file:
-        source = file.read()
-    found = re.findall(r'\{\d+, (?:Key|Shell)::\w+, \{(\d+), (\d+), (\d+), (\d+)\}, "([^"]+)"',
-                       source)
-    keys = {name: tuple(int(twips) // TWIPS_PER_PIXEL for twips in rect)
-            for *rect, name in found}
-    assert len(keys) == 18 and "Quit" in keys, f"skin keys read from {tables}: {sorted(keys)}"
+    with open(layout, encoding="utf-8") as file:
+        keys = {key["name"]: tuple(key["pixels"]) for key in json.load(file)["skinKeys"]}
+    assert len(keys) == 18 and "Quit" in keys, f"skin keys read from {layout}: {sorted(keys)}"
     return keys
 
 
@@ -349,13 +345,13 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--binary", required=True)
     parser.add_argument("--driver", required=True)
-    parser.add_argument("--tables", required=True, help="window/control_tables.cpp")
+    parser.add_argument("--layout", required=True, help="layout.json of the build")
     parser.add_argument("--seed", type=int, default=DEFAULT_SEED)
     parser.add_argument("--events", type=int, default=DEFAULT_EVENTS)
     parser.add_argument("--plan", help="also write the plan to this file")
     args = parser.parse_args()
     replay = (f"{sys.argv[0]} --binary {args.binary} --driver {args.driver} "
-              f"--tables {args.tables} --seed {args.seed} --events {args.events}")
+              f"--layout {args.layout} --seed {args.seed} --events {args.events}")
     print(f"seed {args.seed}, at least {args.events} input events; replay with:\n  {replay}",
           flush=True)
 
@@ -396,7 +392,7 @@ def soak_once(args):
     with harness.Session(os.path.abspath(args.binary), TITLE) as session:
         geometry = session.xdotool("getwindowgeometry", session.window)
         width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
-        plan = Plan(skin_keys(args.tables), width, height, random.Random(args.seed))
+        plan = Plan(skin_keys(args.layout), width, height, random.Random(args.seed))
         warm_up(plan)
         warm_lines, warm_events = len(plan.lines), plan.events
         soak(plan, args.events)

@@ -7,7 +7,8 @@ namespace varnik {
 
 /// Reads the system's font configuration on a second thread, from construction until finish(),
 /// so that it overlaps the construction of the QApplication. Qt's font database reads the same
-/// configuration the first time a font is needed, and then finds it ready.
+/// configuration the first time a font is needed, and then finds it ready. Where Qt reads no
+/// fontconfig (builds for other systems) it does nothing.
 class FontConfigPreload {
 public:
     FontConfigPreload();
@@ -21,9 +22,5 @@ public:
 private:
     std::thread m_thread;
 };
-
-/// Gives the application its names, version and icon, and registers the display font from
-/// the resources, so that nothing has to be installed. Call after creating the QApplication.
-void prepareApplication();
 
 } // namespace varnik

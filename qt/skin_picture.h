@@ -7,7 +7,8 @@
 namespace varnik {
 
 /// One picture of the skin keypad: a bitmap exactly the size of the control. On screens
-/// denser than 96 dpi it draws the bitmap drawn at twice the size.
+/// denser than 96 dpi it draws the bitmap drawn at twice the size. The window decides where
+/// the pointer's events go; a screen reader's press comes through `pressed`.
 class SkinPicture : public QWidget {
     Q_OBJECT
 
@@ -16,7 +17,7 @@ public:
     /// even ones its highlight. The bitmap comes from the resources.
     SkinPicture(int number, QWidget* parent);
 
-    bool isHighlight() const { return m_highlight; }
+    bool isHighlight() const;
     /// A press from outside the mouse (assistive technology): runs the key.
     void press() { emit pressed(); }
 
@@ -30,7 +31,6 @@ private:
     const QPixmap& picture();
 
     int m_number;
-    bool m_highlight;
     QPixmap m_picture; // decoded at the first paint: most highlights are never shown
 };
 

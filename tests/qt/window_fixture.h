@@ -2,8 +2,8 @@
 #pragma once
 
 #include "calculator.h"
-#include "form1.h"
-#include "platform.h"
+#include "form1_widget.h"
+#include "qt_platform.h"
 
 #include <QLineEdit>
 #include <QPoint>
@@ -19,10 +19,10 @@ namespace varnik::test {
 
 /// Records what would leave the test process: ending the program, starting a browser, beeps.
 /// Message boxes are real; tests dismiss them.
-class RecordingPlatform : public Platform {
+class RecordingPlatform : public QtPlatform {
 public:
-    bool openUrl(const QUrl& url) override;
-    void reportError() override;
+    bool openWebAddress(std::string_view address) override;
+    void signalError() override;
     void endProgram() override;
 
     bool browserStarts = true;
@@ -67,9 +67,11 @@ public:
     void keyOnFocus(int key);
     QString focusName() const;
 
+    Form1& model() { return form.model(); }
+
     Calculator calculator;
     RecordingPlatform platform;
-    Form1 form;
+    Form1Widget form;
 
 private:
     QPoint m_pointer{-1, -1};

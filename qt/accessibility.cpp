@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
-#include "form1.h"
 #include "skin_picture.h"
 
 #include <QAccessibleWidget>
@@ -34,9 +33,12 @@ public:
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
 };
 
-QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
-    if (auto* form = qobject_cast<Form1*>(object)) {
-        return new QAccessibleWidget(form, QAccessible::Window); // a plain QWidget is a filler
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+    // Qt offers a plain QWidget as a filler; the calculator's window is one. Message boxes and
+    // the other widgets have their own classes and keep Qt's interfaces.
+    if (className == QLatin1String("QWidget") && object->isWidgetType() &&
+        static_cast<QWidget*>(object)->isWindow()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     auto* picture = qobject_cast<SkinPicture*>(object);
     if (!picture) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The hidden keypad: the keyboard reaches it with Tab and the space bar. Also the message
-// boxes, Quit and closing the window.
+// boxes and closing the window.
 #include "startup.h"
 #include "window_fixture.h"
 
@@ -21,9 +21,7 @@ private slots:
     void disabledPointButtonIsSkipped();
     void aboutBox();
     void equalsButtonReportsErrorInABox();
-    void otherFailuresBeep();
     void memoryKeys();
-    void quitButton();
     void closingTheWindowEndsTheProgram();
 
 private:
@@ -128,33 +126,12 @@ void TestKeyboard::equalsButtonReportsErrorInABox() {
     QCOMPARE(w.displayText(), QString("0"));
 }
 
-void TestKeyboard::otherFailuresBeep() {
-    WindowFixture w;
-    const SeenBox box = w.dismissingBox([&w] { w.button("cmdadd")->click(); });
-    QVERIFY(!box.shown);
-    QCOMPARE(w.platform.errorReports, 1);
-    QCOMPARE(w.pendingOperation(), QString("Addition"));
-    w.button("cmdmem")->click();
-    QCOMPARE(w.platform.errorReports, 2);
-    // The calculator goes on.
-    w.button("cmd3")->click();
-    QCOMPARE(w.displayText(), QString("3"));
-}
-
 void TestKeyboard::memoryKeys() {
     WindowFixture w;
     pressButtons(w, {"cmd5", "cmdmem", "cmd3", "cmdmem", "cmdrcm"});
     QCOMPARE(w.displayText(), QString("8"));
     pressButtons(w, {"cmdclrmem", "cmdrcm"});
     QCOMPARE(w.displayText(), QString("0"));
-}
-
-void TestKeyboard::quitButton() {
-    WindowFixture w;
-    w.button("cmd1")->click();
-    w.button("cmdadd")->click();
-    w.button("cmdoff")->click();
-    QCOMPARE(w.platform.endRequests, 1);
 }
 
 void TestKeyboard::closingTheWindowEndsTheProgram() {

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "skin_picture.h"
 
+#include "controls.h"
+
 #include <QImageReader>
 #include <QPainter>
 
 namespace varnik {
 
-SkinPicture::SkinPicture(int number, QWidget* parent)
-    : QWidget(parent), m_number(number), m_highlight(number % 2 == 0) {
-    setObjectName(QStringLiteral("Image%1").arg(number));
+SkinPicture::SkinPicture(int number, QWidget* parent) : QWidget(parent), m_number(number) {
+    setObjectName(QString::fromStdString(pictureName(number)));
     setAttribute(Qt::WA_OpaquePaintEvent); // the bitmap covers every pixel
+}
+
+bool SkinPicture::isHighlight() const {
+    return isHighlightImage(m_number);
 }
 
 const QPixmap& SkinPicture::picture() {

@@ -12,12 +12,12 @@
 
 namespace varnik::test {
 
-bool RecordingPlatform::openUrl(const QUrl& url) {
-    openedUrls.append(url);
+bool RecordingPlatform::openWebAddress(std::string_view address) {
+    openedUrls.append(QUrl(QString::fromUtf8(address.data(), static_cast<int>(address.size()))));
     return browserStarts;
 }
 
-void RecordingPlatform::reportError() {
+void RecordingPlatform::signalError() {
     ++errorReports;
 }
 
@@ -26,6 +26,7 @@ void RecordingPlatform::endProgram() {
 }
 
 WindowFixture::WindowFixture() : form(calculator, platform) {
+    platform.setWindow(&form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // Start every test with the pointer on the bare window, away from where the last left it.

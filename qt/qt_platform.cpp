@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform.h"
+#include "qt_platform.h"
 
 #include "control_tables.h"
+#include "qt_units.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,8 +13,9 @@
 
 namespace varnik {
 
-void Platform::showMessage(QWidget* parent, const QString& prompt) {
-    QMessageBox box(QMessageBox::NoIcon, windowCaption, prompt, QMessageBox::Ok, parent);
+void QtPlatform::showMessage(std::string_view prompt) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(windowCaption), toQString(prompt),
+                    QMessageBox::Ok, m_window);
     // A plain OK button. Where the desktop puts icons on dialog buttons, each box's button
     // would get an icon of its own, whose pixmap Qt's pixmap cache keeps: the program would
     // grow by some 2 KiB with every box it shows.
@@ -21,15 +23,15 @@ void Platform::showMessage(QWidget* parent, const QString& prompt) {
     box.exec();
 }
 
-bool Platform::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+bool QtPlatform::openWebAddress(std::string_view address) {
+    return QDesktopServices::openUrl(QUrl(toQString(address)));
 }
 
-void Platform::reportError() {
+void QtPlatform::signalError() {
     QApplication::beep();
 }
 
-void Platform::endProgram() {
+void QtPlatform::endProgram() {
     QCoreApplication::exit(0);
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
-#include "form1.h"
-#include "platform.h"
+#include "fontconfig_preload.h"
+#include "form1_widget.h"
+#include "qt_platform.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -15,8 +16,9 @@ int main(int argc, char* argv[]) {
     fontConfig.finish();
     varnik::prepareApplication();
     varnik::Calculator calculator;
-    varnik::Platform platform;
-    varnik::Form1 form(calculator, platform);
+    varnik::QtPlatform platform;
+    varnik::Form1Widget form(calculator, platform);
+    platform.setWindow(&form);
     form.show();
     return QApplication::exec();
 }

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+// The skin keypad under the mouse in Qt: the window feeds the model Qt's pointer events, in
+// twips, and the pictures and the link label show what the model says. The rules themselves
+// are the window model's and tested there.
+#include "startup.h"
+#include "window_fixture.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using namespace varnik::test;
+
+class TestSkin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { varnik::prepareApplication(); }
+    void noHighlightAfterStartUp();
+    void enteringAKeyHighlightsIt();
+    void leaveTest_data();
+    void leaveTest();
+    void linkLabelColours();
+    void sevenPlusFive();
+    void doubleClickEntersOnce();
+
+private:
+    static QColor linkColour(const WindowFixture& w) {
+        return w.control("Label1")->palette().color(QPalette::WindowText);
+    }
+    static QStringList shownHighlights(const WindowFixture& w) {
+        QStringList shown;
+        for (int image = 2; image <= 36; image += 2) {
+            if (w.visible(QString("Image%1").arg(image))) {
+                shown << QString("Image%1").arg(image);
+            }
+        }
+        return shown;
+    }
+};
+
+void TestSkin::noHighlightAfterStartUp() {
+    WindowFixture w;
+    QCOMPARE(shownHighlights(w), QStringList());
+    QCOMPARE(linkColour(w), QColor(196, 202, 202));
+}
+
+void TestSkin::enteringAKeyHighlightsIt() {
+    WindowFixture w;
+    for (int normal = 1; normal < 36; normal += 2) {
+        w.moveTo(w.centreOf(QString("Image%1").arg(normal)));
+        QCOMPARE(shownHighlights(w), QStringList{QString("Image%1").arg(normal + 1)});
+    }
+}
+
+void TestSkin::leaveTest_data() {
+    QTest::addColumn<QPoint>("bare");
+    QTest::addColumn<bool>("stillShown");
+    // The one key covers pixels 7..35 across and 42..69 down: its rectangle in twips ends
+    // on the lines x = 36 and y = 70 pixels, which still count as inside.
+    QTest::newRow("right edge line") << QPoint(36, 50) << true;
+    QTest::newRow("past the right edge") << QPoint(37, 50) << false;
+    QTest::newRow("bottom edge line") << QPoint(20, 70) << true;
+    QTest::newRow("past the bottom edge") << QPoint(20, 71) << false;
+}
+
+void TestSkin::leaveTest() {
+    QFETCH(QPoint, bare);
+    QFETCH(bool, stillShown);
+    WindowFixture w;
+    w.moveTo(w.centreOf("Image1"));
+    QVERIFY(w.visible("Image2"));
+    w.moveTo(bare);
+    // The pointer really is over the bare window.
+    QCOMPARE(w.model().targetAt(bare.x() * 15.0F, bare.y() * 15.0F).kind,
+             varnik::PointerTarget::Kind::BareWindow);
+    QCOMPARE(w.visible("Image2"), stillShown);
+}
+
+void TestSkin::linkLabelColours() {
+    WindowFixture w;
+    w.moveTo(w.centreOf("Label1"));
+    QCOMPARE(linkColour(w), QColor(0, 0, 255));
+    w.moveTo(w.centreOf("Image21")); // entering a key turns it grey
+    QCOMPARE(linkColour(w), QColor(196, 202, 202));
+}
+
+void TestSkin::sevenPlusFive() {
+    WindowFixture w;
+    w.clickSkin("Image13");
+    QCOMPARE(w.displayText(), QString(" 7"));
+    w.clickSkin("Image29");
+    QCOMPARE(w.pendingOperation(), QString("Addition"));
+    QCOMPARE(w.displayText(), QString(" 7"));
+    w.clickSkin("Image9");
+    QCOMPARE(w.displayText(), QString("5"));
+    w.clickSkin("Image21");
+    QCOMPARE(w.displayText(), QString("12"));
+}
+
+void TestSkin::doubleClickEntersOnce() {
+    WindowFixture w;
+    w.moveTo(w.centreOf("Image7"));
+    QTest::mouseDClick(w.form.windowHandle(), Qt::LeftButton, {}, w.centreOf("Image7"));
+    QCOMPARE(w.displayText(), QString(" 4"));
+}
+
+QTEST_MAIN(TestSkin)
+#include "test_skin.moc"

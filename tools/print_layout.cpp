@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// Prints the window's control tables as JSON, so that scripts (the asset generator, the
+// end-to-end and soak tests, the screenshot tool) read the layout from the tables themselves.
+// Usage: print_layout > layout.json
+#include "control_tables.h"
+#include "controls.h"
+#include "units.h"
+
+#include <iostream>
+#include <string>
+
+using namespace varnik;
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string actionName(const Action& action) {
+    if (const Shell* shell = std::get_if<Shell>(&action)) {
+        static const char* const names[] = {"About", "Quit", "Link"};
+        return names[static_cast<int>(*shell)];
+    }
+    static const char* const names[] = {
+        "1",     "2", "3", "4", "5", "6", "7",  "8",  "9",  "0",  ".",
+        "Clear", "+", "-", "*", "/", "=", "M+", "M-", "MR", "MC",
+    };
+    return names[static_cast<int>(std::get<Key>(action))];
+}
+
+// "twips": [left, top, width, height], "pixels": the same at 96 dpi.
+std::string rectangles(const Twips& t) {
+    const PixelRect p = toPixels(t);
+    return "\"twips\": [" + std::to_string(t.left) + ", " + std::to_string(t.top) + ", " +
+           std::to_string(t.width) + ", " + std::to_string(t.height) + "], \"pixels\": [" +
+           std::to_string(p.left) + ", " + std::to_string(p.top) + ", " + std::to_string(p.width) +
+           ", " + std::to_string(p.height) + "]";
+}
+
+} // namespace
+
+int main() {
+    std::cout << "{\n  \"caption\": " << quoted(windowCaption) << ",\n  \"client\": "
+              << "{" << rectangles({0, 0, clientWidth, clientHeight}) << "},\n";
+    std::cout << "  \"display\": {" << rectangles(displayGeometry) << "},\n";
+    std::cout << "  \"link\": {\"caption\": " << quoted(linkCaption)
+              << ", \"target\": " << quoted(linkTarget) << ", " << rectangles(linkGeometry)
+              << "},\n";
+    std::cout << "  \"skinKeys\": [\n";
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        const SkinKeyRow& row = skinKeys[key];
+        std::cout << "    {\"name\": " << quoted(row.accessibleName)
+                  << ", \"action\": " << quoted(actionName(row.action))
+                  << ", \"normalImage\": " << normalImage(key)
+                  << ", \"highlightImage\": " << highlightImage(key) << ", "
+                  << rectangles(row.geometry) << "}" << (key + 1 < skinKeyCount ? "," : "") << "\n";
+    }
+    std::cout << "  ],\n  \"commandButtons\": [\n";
+    for (std::size_t i = 0; i < commandButtonCount; ++i) {
+        const std::size_t row = tabOrder()[i];
+        const CommandButtonRow& button = commandButtons[row];
+        std::cout << "    {\"name\": " << quoted(button.name)
+                  << ", \"caption\": " << quoted(button.caption)
+                  << ", \"action\": " << quoted(actionName(button.action))
+                  << ", \"tabIndex\": " << button.tabIndex << ", " << rectangles(button.geometry)
+                  << "}" << (i + 1 < commandButtonCount ? "," : "") << "\n";
+    }
+    std::cout << "  ]\n}\n";
+    return std::cout ? 0 : 1;
+}
