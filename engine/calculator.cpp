@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varnik {
@@ -105,7 +106,21 @@ KeyResult Calculator::press(Key key, Keypad keypad) {
     case Key::MemoryClear:
         m_state.memoryValue = 0;
         return {};
+    case Key::Backspace:
+        removeLastCharacter();
+        return {};
     }
+    return {};
+}
+
+KeyResult Calculator::paste(std::string_view text) {
+    const auto value = readPastedNumber(text);
+    if (!value) {
+        return untrapped(Failure::NotANumber);
+    }
+    writeDisplay(formatNumber(*value));
+    m_state.appendFlag = true;
+    m_state.pointFlag = m_state.txtnum.find_first_of(".e") != std::string::npos;
     return {};
 }
 
@@ -221,6 +236,22 @@ KeyResult Calculator::changeMemory(bool add) {
 
 void Calculator::recallMemory() {
     writeDisplay(formatNumber(m_state.memoryValue));
+}
+
+// Only a number being typed: digits appending after an optional leading blank, digits and at
+// most one point. A result, a sign or an exponent are left alone.
+void Calculator::removeLastCharacter() {
+    const std::string& text = m_state.txtnum;
+    const std::size_t typed = !text.empty() && text.front() == ' ' ? 1 : 0;
+    if (!m_state.appendFlag || text.size() <= typed ||
+        text.find_first_not_of("0123456789.", typed) != std::string::npos ||
+        std::count(text.begin(), text.end(), '.') > 1) {
+        return;
+    }
+    if (text.back() == '.') {
+        m_state.pointFlag = false;
+    }
+    writeDisplay(text.substr(0, text.size() - 1));
 }
 
 void Calculator::writeDisplay(std::string_view text) {

@@ -53,6 +53,12 @@ public:
     /// failed and how to report it, and the state is left as the key had got it.
     KeyResult press(Key key, Keypad keypad);
 
+    /// Shows the number that pasted text holds (see readPastedNumber) as a result is shown,
+    /// ready to be extended like a typed number: digits append, and the point is blocked when
+    /// the shown text has a point or an exponent. Text that is no number fails with the error
+    /// signal and changes nothing.
+    KeyResult paste(std::string_view text);
+
     const CalculatorState& state() const { return m_state; }
 
 private:
@@ -64,6 +70,7 @@ private:
     KeyResult ComputeResult(Keypad keypad);
     KeyResult changeMemory(bool add);
     void recallMemory();
+    void removeLastCharacter();
 
     void writeDisplay(std::string_view text);
     void beginEntry(std::string_view text);

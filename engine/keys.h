@@ -4,7 +4,7 @@
 namespace varnik {
 
 /// Every key of the calculator. Both keypads press the same keys; the memory keys exist
-/// only among the command buttons.
+/// only among the command buttons, Backspace only on the keyboard.
 enum class Key {
     One,
     Two,
@@ -27,6 +27,7 @@ enum class Key {
     MemorySubtract,
     MemoryRecall,
     MemoryClear,
+    Backspace, ///< removes the last character of a number being typed
 };
 
 /// Which keypad pressed a key: a few keys behave differently on the skin.

@@ -126,6 +126,35 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
+std::optional<double> readPastedNumber(std::string_view text) {
+    constexpr std::string_view whitespace = " \t\r\n\f\v";
+    const auto first = text.find_first_not_of(whitespace);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(whitespace) - first + 1);
+    std::string ascii;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            ascii += text[i];
+        } else if (byte == 0xE0 && i + 2 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) == 0xA7 &&
+                   static_cast<unsigned char>(text[i + 2]) >= 0xA6 &&
+                   static_cast<unsigned char>(text[i + 2]) <= 0xAF) {
+            // U+09E6 ... U+09EF in UTF-8: E0 A7 A6 ... E0 A7 AF
+            ascii += static_cast<char>('0' + (static_cast<unsigned char>(text[i + 2]) - 0xA6));
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+        if (ascii.size() > pasteLimit) {
+            return std::nullopt;
+        }
+    }
+    return parseNumber(ascii);
+}
+
 std::string formatNumber(double value) {
     if (value == 0) {
         return "0";

@@ -17,6 +17,14 @@ inline constexpr std::size_t displayLimit = 15;
 /// digits). Anything else, and any value beyond the range of a 64-bit float, is no number.
 std::optional<double> parseNumber(std::string_view text);
 
+/// Pasted text longer than this (once trimmed) is no number.
+inline constexpr std::size_t pasteLimit = 64;
+
+/// Reads pasted text (UTF-8) as a number: leading and trailing whitespace trimmed, the Bengali
+/// digits (U+09E6 to U+09EF) read as "0" to "9", then at most 64 characters that parseNumber
+/// reads. Anything else is no number.
+std::optional<double> readPastedNumber(std::string_view text);
+
 /// Writes a finite number in at most 15 characters that parseNumber reads back: the shortest
 /// digits that round-trip, in plain notation if they fit, else in exponent notation; failing
 /// both, rounded to whichever of the two keeps the number closest. "0" for either zero.

@@ -4,11 +4,14 @@
 #include "qt_units.h"
 #include "skin_picture.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 namespace varnik {
 
@@ -23,6 +26,47 @@ template <typename Widget> void placeControl(Widget* widget, const char* name, c
 // them takes the pointer: their events go to the window.
 void leavePointerToWindow(QWidget* control) {
     control->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+KeyName keyNameOf(const QKeyEvent& event) {
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyName::Enter;
+    case Qt::Key_Escape:
+        return KeyName::Escape;
+    case Qt::Key_Delete:
+        return KeyName::Delete;
+    case Qt::Key_Backspace:
+        return KeyName::Backspace;
+    case Qt::Key_Insert:
+        return KeyName::Insert;
+    case Qt::Key_Menu:
+        return KeyName::Menu;
+    case Qt::Key_F10:
+        return KeyName::F10;
+    case Qt::Key_C:
+        return KeyName::C;
+    case Qt::Key_V:
+        return KeyName::V;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+        return keypad ? KeyName::KeypadDecimal : KeyName::Other;
+    default:
+        return KeyName::Other;
+    }
+}
+
+TypedKey typedKeyOf(const QKeyEvent& event) {
+    TypedKey key;
+    key.name = keyNameOf(event);
+    const QList<uint> characters = event.text().toUcs4();
+    key.character = characters.isEmpty() ? 0 : static_cast<char32_t>(characters.front());
+    key.ctrl = event.modifiers() & Qt::ControlModifier;
+    key.shift = event.modifiers() & Qt::ShiftModifier;
+    key.alt = event.modifiers() & Qt::AltModifier;
+    return key;
 }
 
 } // namespace
@@ -49,6 +93,19 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform)
     applyTabOrder();
     setWindowState(Qt::WindowNoState);
     m_txtnum->setAlignment(Qt::AlignRight);
+
+    m_flashEnd = new QTimer(this);
+    m_flashEnd->setSingleShot(true);
+    m_flashEnd->setInterval(displayFlashMilliseconds);
+    connect(m_flashEnd, &QTimer::timeout, this, [this] { paintDisplay(displayBackground); });
+    // Keys typed on any control come to the window (the buttons pass on what they do not
+    // take); the focus moving among the buttons is reported as it happens.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        const auto button = std::find(m_buttons.begin(), m_buttons.end(), now);
+        if (button != m_buttons.end()) {
+            m_model.focusMoved(static_cast<std::size_t>(button - m_buttons.begin()));
+        }
+    });
     m_model.load();
 }
 
@@ -74,10 +131,16 @@ void Form1Widget::createDisplay() {
     m_txtnum->setMaxLength(static_cast<int>(displayLimit));
     m_txtnum->setFont(toQFont(displayFont, font()));
     QPalette colours = m_txtnum->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::Base, toQColor(displayBackground));
-    }
     colours.setColor(QPalette::Disabled, QPalette::Text, toQColor(displayTextColour));
+    m_txtnum->setPalette(colours);
+    paintDisplay(displayBackground);
+}
+
+void Form1Widget::paintDisplay(BgrColour background) {
+    QPalette colours = m_txtnum->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, toQColor(background));
+    }
     m_txtnum->setPalette(colours);
 }
 
@@ -172,6 +235,11 @@ void Form1Widget::focusButton(std::size_t button) {
     m_buttons[button]->setFocus();
 }
 
+void Form1Widget::flashDisplay() {
+    paintDisplay(displayFlashColour);
+    m_flashEnd->start();
+}
+
 void Form1Widget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     m_model.activate();
@@ -203,6 +271,26 @@ void Form1Widget::mouseReleaseEvent(QMouseEvent* event) {
 void Form1Widget::closeEvent(QCloseEvent* event) {
     event->accept();
     m_model.close();
+}
+
+} // namespace varnik
+
+namespace varnik {
+
+void Form1Widget::keyPressEvent(QKeyEvent* event) {
+    if (m_model.typeKey(typedKeyOf(*event))) {
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form1Widget::contextMenuEvent(QContextMenuEvent* event) {
+    // The Menu key and Shift+F10 are keys of the window's own; this is the right click.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        m_model.openContextMenu(toTwips(event->pos().x()), toTwips(event->pos().y()));
+    }
+    event->accept();
 }
 
 } // namespace varnik

@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace varnik {
 
@@ -33,6 +34,7 @@ public:
     void showHighlight(std::size_t key, bool visible) override;
     void colourLink(BgrColour colour) override;
     void focusButton(std::size_t button) override;
+    void flashDisplay() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +43,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void createCommandButtons();
@@ -50,6 +54,7 @@ private:
     void applyStackingOrder();
     void applyTabOrder();
     QWidget* windowless(const Windowless& control) const;
+    void paintDisplay(BgrColour background);
 
     Form1 m_model;
     std::array<QPushButton*, commandButtonCount> m_buttons{};
@@ -57,6 +62,7 @@ private:
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     std::array<SkinPicture*, pictureCount> m_pictures{}; ///< Image1 first
+    QTimer* m_flashEnd = nullptr;
 };
 
 } // namespace varnik

@@ -5,9 +5,12 @@
 #include "qt_units.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
 
@@ -33,6 +36,44 @@ void QtPlatform::signalError() {
 
 void QtPlatform::endProgram() {
     QCoreApplication::exit(0);
+}
+
+} // namespace varnik
+
+namespace varnik {
+
+void QtPlatform::copyToClipboard(std::string_view text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+std::optional<std::string> QtPlatform::clipboardText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text().toStdString();
+}
+
+std::optional<std::size_t> QtPlatform::popUpMenu(const std::vector<MenuItem>& items, float x,
+                                                 float y) {
+    QMenu menu(m_window);
+    std::vector<QAction*> actions;
+    for (const MenuItem& item : items) {
+        if (item.separatorBefore) {
+            menu.addSeparator();
+        }
+        // QMenu shows what follows a tab as the item's key.
+        QAction* action = menu.addAction(toQString(item.label));
+        action->setEnabled(item.enabled);
+        actions.push_back(action);
+    }
+    const QPoint at(qRound(x / twipsPerPixel), qRound(y / twipsPerPixel));
+    QAction* chosen = menu.exec(m_window ? m_window->mapToGlobal(at) : at);
+    const auto found = std::find(actions.begin(), actions.end(), chosen);
+    if (!chosen || found == actions.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - actions.begin());
 }
 
 } // namespace varnik

@@ -7,8 +7,8 @@ class QWidget;
 
 namespace varnik {
 
-/// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep and the event
-/// loop's exit.
+/// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep, the event
+/// loop's exit, the clipboard and QMenu.
 class QtPlatform : public Platform {
 public:
     /// Message boxes open in front of `window` (and centred on it) once it is given.
@@ -18,6 +18,10 @@ public:
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
+    void copyToClipboard(std::string_view text) override;
+    std::optional<std::string> clipboardText() override;
+    std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
+                                         float y) override;
 
 private:
     QWidget* m_window = nullptr;

@@ -32,8 +32,16 @@ enum class Shell {
     Link, ///< opens the maker's home page
 };
 
-/// What a click on a key runs.
-using Action = std::variant<Key, Shell>;
+/// What the keyboard and the context menu add: the clipboard, and the menu itself.
+enum class Command {
+    Copy,      ///< the display as shown, in Bengali digits
+    CopyLatin, ///< the display with ASCII digits
+    Paste,
+    ContextMenu,
+};
+
+/// What a click on a key, a typed key or a menu item runs.
+using Action = std::variant<Key, Shell, Command>;
 
 /// A font; an empty family means the window's default font.
 struct FontRow {
@@ -85,6 +93,10 @@ inline constexpr Twips displayGeometry{105, 105, 2925, 405};
 inline constexpr BgrColour displayBackground = 0x00EFEFEF;
 /// The disabled display's text: the platforms' disabled-text grey, readable on its background.
 inline constexpr BgrColour displayTextColour = 0x006D6D6D;
+/// A failed key flashes the display's background in the highlight's grey for this long, so that
+/// the failure is seen where the error signal is not heard.
+inline constexpr BgrColour displayFlashColour = 0x009A9A9A;
+inline constexpr int displayFlashMilliseconds = 150;
 inline constexpr FontRow displayFont{"Zelvik Normal", 14.25, true};
 
 inline constexpr const char* linkName = "Label1";

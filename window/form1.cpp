@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "clipboard_text.h"
+#include "context_menu.h"
 #include "controls.h"
 
 namespace varnik {
@@ -107,6 +109,39 @@ void Form1::close() {
     m_platform.endProgram();
 }
 
+bool Form1::typeKey(const TypedKey& key) {
+    const std::optional<Action> action = actionForTypedKey(key);
+    if (!action || m_boxOpen) {
+        return false;
+    }
+    // Typed keys act as the hidden command buttons do: never through the skin gate.
+    run(*action, Keypad::CommandButton);
+    return true;
+}
+
+void Form1::focusMoved(std::size_t button) {
+    if (m_focusedButton == button) {
+        return; // the focus coming back, after a box or from another program, is no move
+    }
+    m_focusedButton = button;
+    if (const auto twin = twinKey(button)) {
+        m_hover.enterKey(*twin);
+    } else {
+        m_hover.HideAll();
+    }
+}
+
+void Form1::openContextMenu(float x, float y) {
+    if (m_boxOpen) {
+        return;
+    }
+    const auto chosen = m_platform.popUpMenu(
+        contextMenuItems(m_calculator.state(), m_platform.clipboardText()), x, y);
+    if (chosen) {
+        run(contextMenuAction(*chosen), Keypad::CommandButton);
+    }
+}
+
 void Form1::run(const Action& action, Keypad keypad) {
     // While a message box stands in front of the window no click reaches it; a screen reader's
     // press must not either.
@@ -115,6 +150,10 @@ void Form1::run(const Action& action, Keypad keypad) {
     }
     if (const Key* key = std::get_if<Key>(&action)) {
         pressKey(*key, keypad);
+        return;
+    }
+    if (const Command* command = std::get_if<Command>(&action)) {
+        runCommand(*command);
         return;
     }
     switch (std::get<Shell>(action)) {
@@ -141,15 +180,53 @@ void Form1::pressKey(Key key, Keypad keypad) {
         showMessage("");
         break;
     case Report::ErrorReport:
-        m_platform.signalError();
+        signalError();
         break;
+    }
+}
+
+void Form1::runCommand(Command command) {
+    switch (command) {
+    case Command::Copy:
+        copy(true);
+        break;
+    case Command::CopyLatin:
+        copy(false);
+        break;
+    case Command::Paste:
+        paste();
+        break;
+    case Command::ContextMenu:
+        // From the keyboard: at the display's lower left corner.
+        openContextMenu(static_cast<float>(displayGeometry.left),
+                        static_cast<float>(displayGeometry.top + displayGeometry.height));
+        break;
+    }
+}
+
+void Form1::copy(bool bengaliDigits) {
+    if (const auto text = copyText(m_calculator.state().txtnum, bengaliDigits)) {
+        m_platform.copyToClipboard(*text);
+    }
+}
+
+void Form1::paste() {
+    const KeyResult result = m_calculator.paste(m_platform.clipboardText().value_or(""));
+    showState();
+    if (result.failed()) {
+        signalError();
     }
 }
 
 void Form1::openLink() {
     if (!m_platform.openWebAddress(linkTarget)) {
-        m_platform.signalError(); // nothing could open it
+        signalError(); // nothing could open it
     }
+}
+
+void Form1::signalError() {
+    m_platform.signalError();
+    m_view.flashDisplay(); // seen where no sound is heard
 }
 
 void Form1::showMessage(std::string_view prompt) {

@@ -6,6 +6,7 @@
 #include "platform.h"
 #include "pointer_input.h"
 #include "skin_hover.h"
+#include "typed_keys.h"
 #include "window_view.h"
 
 #include <cstddef>
@@ -49,6 +50,15 @@ public:
     /// The user closed the window from its title bar.
     void close();
 
+    /// A key was typed, whichever control has the focus. True when the window took it; the front
+    /// end then passes it on no further (to the focused button, say).
+    bool typeKey(const TypedKey& key);
+    /// The keyboard focus moved to the command button `button`. Where the button has a twin on
+    /// the skin, the twin lights up as if the pointer had entered it; otherwise none is lit.
+    void focusMoved(std::size_t button);
+    /// A right click at (x, y), in twips: the context menu.
+    void openContextMenu(float x, float y);
+
     /// What takes the pointer's events at (x, y) now.
     PointerTarget targetAt(float x, float y) const;
     const SkinHover& hover() const { return m_hover; }
@@ -59,8 +69,12 @@ private:
     void dispatchMove(const PointerTarget& target, float x, float y);
     void dispatchClick(const PointerTarget& target);
     void run(const Action& action, Keypad keypad);
+    void runCommand(Command command);
     void pressKey(Key key, Keypad keypad);
+    void copy(bool bengaliDigits);
+    void paste();
     void openLink();
+    void signalError();
     void showMessage(std::string_view prompt);
     void showState();
 
@@ -69,6 +83,7 @@ private:
     WindowView& m_view;
     SkinHover m_hover;
     ClickRule m_clicks;
+    std::optional<std::size_t> m_focusedButton;
     bool m_activated = false;
     bool m_boxOpen = false;
 };

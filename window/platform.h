@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnik {
 
@@ -21,6 +25,22 @@ public:
     virtual void signalError() = 0;
     /// Ends the program at once.
     virtual void endProgram() = 0;
+
+    /// Puts UTF-8 text on the desktop's clipboard.
+    virtual void copyToClipboard(std::string_view text) = 0;
+    /// The clipboard's text as UTF-8; nothing when it holds no text.
+    virtual std::optional<std::string> clipboardText() = 0;
+
+    /// One item of a pop-up menu. A label may carry its key after a tab: "Copy\tCtrl+C".
+    struct MenuItem {
+        std::string label;
+        bool enabled;
+        bool separatorBefore;
+    };
+    /// Pops up a menu at (x, y), in twips of the window's client area, and returns the index of
+    /// the item chosen, or nothing when the menu was dismissed.
+    virtual std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
+                                                 float y) = 0;
 };
 
 } // namespace varnik

@@ -26,6 +26,9 @@ public:
     virtual void colourLink(BgrColour colour) = 0;
     /// Gives the keyboard focus to the command button of row `button`.
     virtual void focusButton(std::size_t button) = 0;
+    /// Shows the display's background in displayFlashColour for displayFlashMilliseconds, then
+    /// in its own colour again.
+    virtual void flashDisplay() = 0;
 };
 
 } // namespace varnik

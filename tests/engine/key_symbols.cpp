@@ -18,6 +18,7 @@ std::optional<Key> keyForSymbol(std::string_view symbol) {
         {"=", Key::Equals},        {"C", Key::Clear},
         {"M+", Key::MemoryAdd},    {"M-", Key::MemorySubtract},
         {"MR", Key::MemoryRecall}, {"MC", Key::MemoryClear},
+        {"<", Key::Backspace},
     };
     for (const Symbol& entry : symbols) {
         if (entry.text == symbol) {

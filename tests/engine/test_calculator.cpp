@@ -25,6 +25,10 @@ private slots:
     void failures() { check(); }
     void mendedFaults_data();
     void mendedFaults() { check(); }
+    void backspace_data();
+    void backspace() { check(); }
+    void paste_data();
+    void paste();
 
     void startValues();
     void failedOperationKeepsOperand();
@@ -243,7 +247,86 @@ void TestCalculator::mendedFaults_data() {
         << toTheTop + "M- M- MR" << "-1e+308" << "Multiplication" << "f n no" << "ok";
 }
 
+void TestCalculator::backspace_data() {
+    addColumns();
+    QTest::newRow("removes the last typed digit") << "123 <" << " 12" << "" << "f y no" << "ok";
+    QTest::newRow("down to the start blank") << "7 < <" << " " << "" << "f y no" << "ok";
+    QTest::newRow("typing on after it") << "12 < 5" << " 15" << "" << "f y no" << "ok";
+    QTest::newRow("after the point keeps the point") << "1.25 <" << " 1.2" << "" << "t y no"
+                                                     << "ok";
+    QTest::newRow("removing the point frees it") << "1. <" << " 1" << "" << "f y no" << "ok";
+    QTest::newRow("a point again after removing one") << "1. < . 5" << " 1.5" << "" << "t y no"
+                                                      << "ok";
+    QTest::newRow("blank display") << "<" << " " << "" << "f y no" << "ok";
+    QTest::newRow("after Clear") << "5 C <" << "" << " " << "f y no" << "ok";
+    QTest::newRow("a new entry after an operation") << "5 + 12 <" << "1" << "Addition"
+                                                    << "f y no" << "ok";
+    QTest::newRow("not the first operand after an operation")
+        << "12 + <" << " 12" << "Addition" << "f n no" << "ok";
+    QTest::newRow("a result extended by typed digits")
+        << "1 + 2 = <" << "" << "Addition" << "f y no" << "ok";
+    QTest::newRow("not a result after operation-equals")
+        << "12 + = <" << "24" << "Addition" << "f n no" << "ok";
+    QTest::newRow("not a result with a sign") << "5 - 7 = 1 <" << "-21" << "Subtraction"
+                                              << "f y no" << "ok";
+    QTest::newRow("not a result with an exponent")
+        << "10000000000 * 10000000000 = <" << "1e+20" << "Multiplication" << "f y no" << "ok";
+    QTest::newRow("not after M+") << "25 M+ <" << " 25" << "" << "f n no" << "ok";
+    QTest::newRow("recalled digits extended by typing")
+        << "5 M+ 2 MR 7 <" << "5" << "" << "f y no" << "ok";
+}
+
 // clang-format on
+
+void TestCalculator::paste_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<QString>("result");
+    const QString failed = "NotANumber/ErrorReport";
+    QTest::newRow("ASCII digits") << "" << "42" << "42" << "f y no" << "ok";
+    QTest::newRow("Bengali digits") << "" << "\u09e7\u09ef\u09ed\u09e7.\u09e8\u09eb"
+                                    << "1971.25" << "t y no" << "ok";
+    QTest::newRow("shown as a result is") << "" << "0.50" << "0.5" << "t y no" << "ok";
+    QTest::newRow("sign and exponent") << "" << "-1.5e3" << "-1500" << "f y no" << "ok";
+    QTest::newRow("a large number in exponent notation") << "" << "123456789e9"
+                                                         << "1.23456789e+17" << "t y no" << "ok";
+    QTest::newRow("whitespace around") << "" << " \t12\r\n" << "12" << "f y no" << "ok";
+    QTest::newRow("replaces a typed number") << "99" << "7" << "7" << "f y no" << "ok";
+    QTest::newRow("after an operation") << "5 +" << "7" << "7" << "f y no" << "ok";
+    QTest::newRow("sixty-four characters") << "" << "0." + QString(61, '0') + "5" << "5e-62"
+                                           << "t y no" << "ok";
+    QTest::newRow("empty") << "12" << "" << " 12" << "f y no" << failed;
+    QTest::newRow("only blanks") << "12" << "   " << " 12" << "f y no" << failed;
+    QTest::newRow("text") << "12" << "twelve" << " 12" << "f y no" << failed;
+    QTest::newRow("a number inside text") << "12" << "12 apples" << " 12" << "f y no" << failed;
+    QTest::newRow("other digits") << "12" << "\u0661\u0662" << " 12" << "f y no" << failed;
+    QTest::newRow("sixty-five characters") << "12" << "0." + QString(62, '0') + "5" << " 12"
+                                           << "f y no" << failed;
+    QTest::newRow("beyond the range") << "1 +" << "1e400" << " 1" << "f n no" << failed;
+    QTest::newRow("a failed paste keeps the point") << "1." << "x" << " 1." << "t y no"
+                                                    << failed;
+}
+
+void TestCalculator::paste() {
+    QFETCH(QString, keys);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, display);
+    QFETCH(QString, flags);
+    QFETCH(QString, result);
+    Calculator calculator = startedCalculator();
+    run(calculator, keys);
+    const KeyResult pasted = calculator.paste(clipboard.toStdString());
+    QCOMPARE(QString::fromStdString(calculator.state().txtnum), display);
+    QCOMPARE(flagsText(calculator.state()), flags);
+    QCOMPARE(resultText(pasted), result);
+    // Digits typed next extend the pasted number, as they would a typed one.
+    if (!pasted.failed() && !display.contains('e')) {
+        run(calculator, "3");
+        QCOMPARE(QString::fromStdString(calculator.state().txtnum), display + "3");
+    }
+}
 
 void TestCalculator::startValues() {
     Calculator created;

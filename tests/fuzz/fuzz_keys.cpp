@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Key sequences on the engine from start-up: after every press the invariants of the randomized
 // test hold. The input is read like the key scripts of the engine tests, without spaces:
-// "0"-"9", ".", "+", "-", "*", "/", "=", "C", "M+", "M-", "MR", "MC"; "s" in front of a key
+// "0"-"9", ".", "+", "-", "*", "/", "=", "C", "M+", "M-", "MR", "MC", "<"; "s" in front of a key
 // presses it on the skin. Other bytes are skipped, so the seeds stay readable.
 #include "calculator.h"
 #include "engine_invariants.h"

@@ -28,6 +28,7 @@ public:
     }
     void colourLink(BgrColour colour) override { link = colour; }
     void focusButton(std::size_t button) override { focused = button; }
+    void flashDisplay() override { ++flashes; }
 
     /// The names of the keys whose highlight shows, in key map order.
     std::vector<std::string> shownKeys() const;
@@ -39,6 +40,7 @@ public:
     std::vector<std::pair<std::size_t, bool>> highlightWrites;
     BgrColour link = linkDesignColour;
     std::optional<std::size_t> focused;
+    int flashes = 0;
 };
 
 /// Records what would leave the test: boxes, browsers, error signals, the end of the program.
@@ -57,6 +59,19 @@ public:
     }
     void signalError() override { ++errorSignals; }
     void endProgram() override { ++endRequests; }
+    void copyToClipboard(std::string_view text) override { clipboard = std::string(text); }
+    std::optional<std::string> clipboardText() override { return clipboard; }
+    std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
+                                         float y) override {
+        menus.push_back({items, x, y});
+        return menuChoice;
+    }
+
+    struct ShownMenu {
+        std::vector<MenuItem> items;
+        float x;
+        float y;
+    };
 
     std::vector<std::string> boxes;
     std::vector<std::string> opened;
@@ -64,6 +79,9 @@ public:
     int endRequests = 0;
     bool browserStarts = true;
     std::function<void()> whileBoxOpen;
+    std::optional<std::string> clipboard;
+    std::vector<ShownMenu> menus;
+    std::optional<std::size_t> menuChoice; ///< what the user picks from the next menus
 };
 
 /// A point of the client area in twips.
