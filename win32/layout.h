@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "units.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+namespace varnik::win32 {
+
+/// A rectangle of the layout in pixels of a window at `dpi`.
+inline RECT pixelRect(const Twips& twips, int dpi) {
+    const PixelRect p = toPixels(twips, dpi);
+    return {p.left, p.top, p.left + p.width, p.top + p.height};
+}
+
+/// A point of the client area, in twips, as pixels at `dpi`.
+inline POINT pixelPoint(float x, float y, int dpi) {
+    return {static_cast<LONG>(std::lround(x * dpi / twipsPerInch)),
+            static_cast<LONG>(std::lround(y * dpi / twipsPerInch))};
+}
+
+/// The LOGFONT height of a font of `points` at `dpi`: negative, so it is the characters' height.
+inline LONG fontHeight(double points, int dpi) {
+    return -std::lround(points * dpi / 72.0);
+}
+
+inline COLORREF toColorRef(BgrColour colour) {
+    return RGB(red(colour), green(colour), blue(colour));
+}
+
+} // namespace varnik::win32

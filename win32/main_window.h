@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "command_buttons.h"
+#include "fonts.h"
+#include "form1.h"
+#include "handles.h"
+#include "skin_accessible.h"
+#include "skin_painter.h"
+#include "win32_platform.h"
+#include "window_view.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace varnik::win32 {
+
+/// The calculator's window in plain Win32: the display, the hidden command buttons and, drawn
+/// by the window itself, the skin's pictures and the link label, all built from the control
+/// tables. It feeds the window model its events and shows what the model says; every rule is
+/// the model's.
+class MainWindow final : public WindowView, private SkinKeyHost {
+public:
+    MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    /// Creates the window and its controls, runs the model's load step and shows the window.
+    /// False when Windows would not make the window.
+    bool create(int show);
+    HWND handle() const { return m_window; }
+
+    /// Hands a key typed on the window or one of its controls to the model's keyboard table.
+    /// True when the model took it: the message goes no further (no WM_CHAR follows it).
+    bool takeKey(const MSG& message);
+
+    // WindowView
+    void showDisplay(std::string_view text) override;
+    void enablePointButton(bool enabled) override;
+    void showOperation(std::string_view caption) override;
+    void showHighlight(std::size_t key, bool visible) override;
+    void colourLink(BgrColour colour) override;
+    void focusButton(std::size_t button) override;
+    void flashDisplay() override;
+
+private:
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Message handlers, in the shapes of windowsx.h's message crackers.
+    void onPaint(HWND hwnd);
+    BOOL onEraseBackground(HWND hwnd, HDC dc);
+    void onMouseMove(HWND hwnd, int x, int y, UINT keys);
+    void onLeftButtonDown(HWND hwnd, BOOL doubleClick, int x, int y, UINT keys);
+    void onLeftButtonUp(HWND hwnd, int x, int y, UINT keys);
+    void onContextMenu(HWND hwnd, HWND clicked, int x, int y);
+    void onCommand(HWND hwnd, int id, HWND control, UINT code);
+    void onDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
+    HBRUSH onControlColour(HWND hwnd, HDC dc, HWND control, int type);
+    void onActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
+    void onTimer(HWND hwnd, UINT id);
+    void onClose(HWND hwnd);
+    void onDestroy(HWND hwnd);
+    LRESULT onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
+    // SkinKeyHost
+    RECT skinKeyOnScreen(std::size_t key) const override;
+    bool skinKeyLit(std::size_t key) const override;
+    void pressSkinKey(std::size_t key) override;
+
+    void createDisplay();
+    void layOut(int dpi);
+    void invalidate(const Twips& area);
+    float twipsOf(int pixels) const;
+
+    HINSTANCE m_instance;
+    Win32Platform& m_platform;
+    Form1 m_model;
+    HWND m_window = nullptr;
+    CommandButtons m_buttons;
+    HWND m_txtnum = nullptr;
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    std::unique_ptr<FontSet> m_fonts;
+    std::unique_ptr<SkinPictures> m_pictures;
+    Brush m_displayBrush;
+    Brush m_flashBrush;
+    bool m_flashing = false;
+    std::array<bool, skinKeyCount> m_lit{};
+    BgrColour m_linkColour = linkDesignColour;
+    std::string m_operationCaption; ///< Label2's caption: kept, never shown
+    HWND m_lastFocus = nullptr;     ///< the control to give the focus back to on activation
+};
+
+} // namespace varnik::win32

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "skin_painter.h"
+
+#include "layout.h"
+#include "resource_ids.h"
+#include "wide_text.h"
+
+namespace varnik::win32 {
+
+HBITMAP SkinPictures::picture(int image) {
+    Bitmap& bitmap = m_bitmaps[static_cast<std::size_t>(image - 1)];
+    if (!bitmap) {
+        const int id = (m_dense ? VARNIK_DENSE_KEY_BITMAP_BASE : VARNIK_KEY_BITMAP_BASE) + image;
+        bitmap.reset(static_cast<HBITMAP>(
+            LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    }
+    return bitmap.get();
+}
+
+namespace {
+
+void drawPicture(HDC target, HDC source, HBITMAP picture, const RECT& at) {
+    if (!picture) {
+        return;
+    }
+    BITMAP size{};
+    GetObjectW(picture, sizeof size, &size);
+    const Selection selected(source, picture);
+    const int width = at.right - at.left;
+    const int height = at.bottom - at.top;
+    if (size.bmWidth == width && size.bmHeight == height) {
+        BitBlt(target, at.left, at.top, width, height, source, 0, 0, SRCCOPY);
+    } else {
+        StretchBlt(target, at.left, at.top, width, height, source, 0, 0, size.bmWidth,
+                   size.bmHeight, SRCCOPY);
+    }
+}
+
+void drawLink(HDC dc, const SkinScene& scene) {
+    RECT at = pixelRect(linkGeometry, scene.dpi);
+    const Selection font(dc, scene.linkFont);
+    SetBkMode(dc, TRANSPARENT); // the window's cream shows through
+    SetTextColor(dc, toColorRef(scene.linkColour));
+    const std::wstring caption = toWide(linkCaption);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &at,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+} // namespace
+
+void paintSkin(HDC target, const RECT& client, SkinPictures& pictures, const SkinScene& scene) {
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    const MemoryDc buffer(CreateCompatibleDC(target));
+    const Bitmap canvas(CreateCompatibleBitmap(target, width, height));
+    const MemoryDc source(CreateCompatibleDC(target));
+    if (!buffer || !canvas || !source) {
+        return;
+    }
+    const Selection onCanvas(buffer.get(), canvas.get());
+    SetDCBrushColor(buffer.get(), toColorRef(windowBackground));
+    FillRect(buffer.get(), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    // Between densities the twice-as-dense pictures are scaled down smoothly.
+    SetStretchBltMode(buffer.get(), HALFTONE);
+    SetBrushOrgEx(buffer.get(), 0, 0, nullptr);
+    // No two keys overlap, and a shown highlight covers its normal picture exactly: each key
+    // draws one of its two pictures.
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        const int image = scene.lit[key] ? highlightImage(key) : normalImage(key);
+        drawPicture(buffer.get(), source.get(), pictures.picture(image),
+                    pixelRect(skinKeys[key].geometry, scene.dpi));
+    }
+    drawLink(buffer.get(), scene);
+    BitBlt(target, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace varnik::win32

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "win32_platform.h"
+
+#include "control_tables.h"
+#include "handles.h"
+#include "layout.h"
+#include "wide_text.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace varnik::win32 {
+
+void Win32Platform::showMessage(std::string_view prompt) {
+    // One OK button, no icon, the program's name as the title.
+    MessageBoxW(m_owner, toWide(prompt).c_str(), toWide(windowCaption).c_str(), MB_OK);
+}
+
+bool Win32Platform::openWebAddress(std::string_view address) {
+    // The address goes to the shell's open verb as it is: no command line is built from it.
+    // The browser's window is not to take the focus from the calculator.
+    const HINSTANCE result = ShellExecuteW(m_owner, L"open", toWide(address).c_str(), nullptr,
+                                           nullptr, SW_SHOWNOACTIVATE);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+void Win32Platform::signalError() {
+    MessageBeep(MB_OK);
+}
+
+void Win32Platform::endProgram() {
+    ExitProcess(0); // at once: nothing is saved, nothing asked
+}
+
+void Win32Platform::copyToClipboard(std::string_view text) {
+    const std::wstring wide = toWide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory) {
+        return;
+    }
+    {
+        const GlobalLockScope<wchar_t> locked(memory.get());
+        if (!locked.data()) {
+            return;
+        }
+        std::memcpy(locked.data(), wide.c_str(), bytes);
+    }
+    const ClipboardScope clipboard(m_owner);
+    if (clipboard.open() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory.get())) {
+        memory.release(); // the clipboard owns it now
+    }
+}
+
+std::optional<std::string> Win32Platform::clipboardText() {
+    const ClipboardScope clipboard(m_owner);
+    if (!clipboard.open()) {
+        return std::nullopt;
+    }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (!data) {
+        return std::nullopt;
+    }
+    const GlobalLockScope<const wchar_t> locked(data);
+    if (!locked.data()) {
+        return std::nullopt;
+    }
+    // Text on the clipboard ends at its first null, and never beyond its memory block.
+    const std::size_t units = GlobalSize(data) / sizeof(wchar_t);
+    std::size_t length = 0;
+    while (length < units && locked.data()[length] != L'\0') {
+        ++length;
+    }
+    return toUtf8(std::wstring_view(locked.data(), length));
+}
+
+std::optional<std::size_t> Win32Platform::popUpMenu(const std::vector<MenuItem>& items, float x,
+                                                    float y) {
+    const Menu menu(CreatePopupMenu());
+    if (!menu) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].separatorBefore) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        }
+        // A tab in the label puts the key at the menu's right edge, as Windows menus show it.
+        AppendMenuW(menu.get(), MF_STRING | (items[i].enabled ? MF_ENABLED : MF_GRAYED), i + 1,
+                    toWide(items[i].label).c_str());
+    }
+    POINT at = pixelPoint(x, y, m_dpi);
+    ClientToScreen(m_owner, &at);
+    // A menu of a window that is not in the foreground would not close when clicked away.
+    SetForegroundWindow(m_owner);
+    const BOOL chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                       at.x, at.y, 0, m_owner, nullptr);
+    PostMessageW(m_owner, WM_NULL, 0, 0);
+    if (chosen <= 0 || static_cast<std::size_t>(chosen) > items.size()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(chosen - 1);
+}
+
+} // namespace varnik::win32
