@@ -9,149 +9,15 @@ Usage: test_e2e.py --binary build/qt/varnik-calculator --assets assets
                    --layout build/layout.json [unittest options]
 """
 
-import functools
-import json
 import os
 import sys
-import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import calculator_case  # noqa: E402
 import harness  # noqa: E402
+from calculator_case import TITLE, bare, layout, link_centre, skin  # noqa: E402
 
-TITLE = "Varnik Calculator"
-BINARY = ASSETS = LAYOUT = None  # set from the command line
-
-
-@functools.lru_cache(maxsize=None)
-def layout():
-    """The window's layout as the program's tables give it (layout.json of the build)."""
-    with open(LAYOUT, encoding="utf-8") as file:
-        return json.load(file)
-
-
-def skin(action):
-    """A skin key by its action ("1", "+", "=", "Quit" …): its centre in window pixels, its
-    normal picture's number and its top-left corner."""
-    key = next(key for key in layout()["skinKeys"] if key["action"] == action)
-    left, top, width, height = key["pixels"]
-    return (left + width // 2, top + height // 2), key["normalImage"], (left, top)
-
-
-def tab_order():
-    """The hidden buttons' captions in Tab order, from the one focused at start-up."""
-    captions = [button["caption"] for button in layout()["commandButtons"]]
-    start = captions.index("About ")
-    return captions[start:] + captions[:start]
-
-
-def bare():
-    """A point of the bare window, just right of the one key."""
-    (_, y), _, (left, _) = skin("1")
-    return left + 32, y
-
-
-def link_centre():
-    left, top, width, height = layout()["link"]["pixels"]
-    return left + width // 2, top + height // 2
-
-
-def link_rect():
-    """The web link's box, less what the client area cuts off at the bottom."""
-    left, top, width, height = layout()["link"]["pixels"]
-    return left, top, width, min(height, layout()["client"]["pixels"][3] - top)
-
-
-@functools.lru_cache(maxsize=None)
-def key_bitmap(number):
-    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", f"Image{number}.bmp"))
-
-
-class Calculator(unittest.TestCase):
-    def setUp(self):
-        self.s = harness.Session(BINARY, TITLE).__enter__()
-        self.addCleanup(self.s.close)
-
-    # Helpers
-
-    def click_skin(self, key):
-        self.s.click(*skin(key)[0])
-
-    def expect_display(self, text):
-        harness.poll_equal("display text", self.s.display_text, text)
-
-    def expect_focus(self, name):
-        harness.poll_equal("focused button", self.s.focused_name, name)
-
-    def tab_to(self, name):
-        """Presses Tab as often as the Tab order needs to reach name, then checks the focus.
-
-        The Tab stops are the focusable, enabled buttons that the screen reader lists.
-        """
-        nodes = self.s.tree()
-        stops = {node.name for node in nodes if node.role == "push button"
-                 and {"focusable", "sensitive"} <= set(node.states)}
-        cycle = [caption for caption in tab_order() if caption in stops]
-        current = next(node.name for node in nodes if "focused" in node.states)
-        steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
-        if steps:
-            self.s.key(*["Tab"] * steps)
-        self.expect_focus(name)
-
-    def press_buttons(self, *names):
-        for name in names:
-            self.tab_to(name)
-            self.s.key("space")
-
-    def key_picture(self, key):
-        """Which of the key's two pictures the screen shows: "normal", "highlight" or None."""
-        _, normal, (left, top) = skin(key)
-        shot = self.s.screenshot()
-        for kind, number in (("normal", normal), ("highlight", normal + 1)):
-            if shot.share_matching(key_bitmap(number), left, top) > 0.98:
-                return kind
-        return None
-
-    def expect_picture(self, key, kind):
-        harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
-
-    def display_ink(self):
-        """Columns of the display's inner area that hold text pixels (darker than the face)."""
-        left, top, width, height = layout()["display"]["pixels"]
-        shot = self.s.screenshot()
-        face = shot.at(left + 4, top + height // 2)
-        return [x for x in range(left + 3, left + width - 3)
-                if any(sum(face) - sum(shot.at(x, y)) > 150
-                       for y in range(top + 3, top + height - 3))]
-
-    def blue_link_pixels(self):
-        """How many pixels of the web link's text are drawn in blue."""
-        left, top, width, height = link_rect()
-        shot = self.s.screenshot()
-        return sum(b - max(r, g) > 100 for y in range(top, top + height)
-                   for x in range(left, left + width) for r, g, b in [shot.at(x, y)])
-
-    def open_box(self):
-        """Waits for a message box; returns its X window and its node on the reader's tree."""
-        window = self.s.wait_window(TITLE, exclude=(self.s.window,))
-        box = harness.poll("the message box on the accessibility bus", lambda: next(
-            (top for top in self.s.top_levels() if top.role == "alert"), None))
-        return window, box
-
-    def box_contents(self, box, role):
-        return [node.name for node in self.s.tree()
-                if node.path[:1] == box.path and node.role == role]
-
-    def close_box(self, window, key):
-        """Presses key on the box's focused OK button; gives the window the focus back."""
-        self.assertEqual(int(self.s.xdotool("getwindowfocus")), window, "the box has the keys")
-        self.expect_focus("OK")
-        self.s.key(key)
-        self.s.wait_window_gone(window)
-        harness.poll("the box to leave the accessibility bus",
-                     lambda: len(self.s.top_levels()) == 1)
-        # With no window manager nobody hands the input focus back: do what one would do.
-        self.s.focus_window()
-
+class Calculator(calculator_case.CalculatorCase):
     # Tests
 
     def test_start_up(self):
@@ -286,4 +152,4 @@ class Calculator(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    harness.run_tests(globals(), "binary", "assets", "layout")
+    calculator_case.main()

@@ -174,6 +174,7 @@ TEST(Form1, Reports) {
         }
         EXPECT_EQ(w.platform.boxes, r.boxes);
         EXPECT_EQ(w.platform.errorSignals, r.errorSignals);
+        EXPECT_EQ(w.view.flashes, r.errorSignals) << "every error signal is also seen";
         EXPECT_EQ(w.platform.endRequests, r.endRequests);
         EXPECT_EQ(w.platform.opened, r.opened);
         EXPECT_EQ(w.view.display, r.display);
