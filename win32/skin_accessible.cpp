@@ -13,6 +13,9 @@ namespace varnik::win32 {
 
 namespace {
 
+// Interface identifiers by __uuidof: MinGW's oleacc import library gives IID_IAccessible the
+// address of an import thunk, not the identifier.
+
 constexpr LONG keyCount = static_cast<LONG>(skinKeyCount);
 
 // Child 1 to 18 are the skin keys, in the key map's order; the window's child controls follow.
@@ -26,9 +29,9 @@ public:
         if (!object) {
             return E_POINTER;
         }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
-        } else if (iid == IID_IOleWindow) {
+        } else if (iid == __uuidof(IOleWindow)) {
             *object = static_cast<IOleWindow*>(this);
         } else {
             *object = nullptr;
@@ -103,7 +106,7 @@ public:
         if (!control) {
             return E_INVALIDARG;
         }
-        return AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
+        return AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                                           reinterpret_cast<void**>(object));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -186,7 +189,7 @@ public:
         }
         IDispatch* object = nullptr;
         const HRESULT result = AccessibleObjectFromWindow(
-            focused, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(&object));
+            focused, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void**>(&object));
         if (FAILED(result)) {
             return result;
         }
@@ -378,12 +381,12 @@ std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectI
         return std::nullopt;
     }
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
                                          reinterpret_cast<void**>(&standard)))) {
         return std::nullopt;
     }
     auto* accessible = new SkinAccessible(window, host, standard);
-    const LRESULT answer = LresultFromObject(IID_IAccessible, flags, static_cast<IAccessible*>(accessible));
+    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(accessible));
     accessible->Release(); // the answer holds its own reference
     return answer;
 }

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include "desktop_reader.h"
+
+#include "json.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace probe {
+
+namespace {
+
+class OpenClipboardScope {
+public:
+    OpenClipboardScope() {
+        for (int attempt = 0; attempt < 50 && !m_open; ++attempt) {
+            m_open = OpenClipboard(nullptr) != FALSE;
+            if (!m_open) {
+                Sleep(20);
+            }
+        }
+    }
+    ~OpenClipboardScope() {
+        if (m_open) {
+            CloseClipboard();
+        }
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    bool open() const { return m_open; }
+
+private:
+    bool m_open = false;
+};
+
+} // namespace
+
+std::string clipboardText() {
+    const OpenClipboardScope clipboard;
+    HANDLE data = clipboard.open() ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    if (!text) {
+        return "null";
+    }
+    const std::string answer = quoted(std::wstring_view(text, wcsnlen(text, GlobalSize(data) / 2)));
+    GlobalUnlock(data);
+    return answer;
+}
+
+bool setClipboardText(const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory) {
+        return false;
+    }
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    const OpenClipboardScope clipboard;
+    if (clipboard.open() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory)) {
+        return true;
+    }
+    GlobalFree(memory);
+    return false;
+}
+
+PixelWatch::PixelWatch(int x, int y) : m_x(x), m_y(y), m_screen(GetDC(nullptr)) {
+    GetPixel(m_screen, m_x, m_y); // the first read from the screen is slow
+}
+
+PixelWatch::~PixelWatch() {
+    ReleaseDC(nullptr, m_screen);
+}
+
+std::string PixelWatch::run(int milliseconds) {
+    Array changes;
+    const ULONGLONG start = GetTickCount64();
+    COLORREF shown = CLR_INVALID;
+    for (ULONGLONG now = start; now < start + static_cast<ULONGLONG>(milliseconds);
+         now = GetTickCount64()) {
+        const COLORREF colour = GetPixel(m_screen, m_x, m_y);
+        if (colour != shown) {
+            shown = colour;
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                          GetBValue(colour));
+            changes.add(Array()
+                            .add(quoted(std::string_view(hex)))
+                            .add(std::to_string(now - start))
+                            .str());
+        }
+        Sleep(2);
+    }
+    return changes.str();
+}
+
+} // namespace probe

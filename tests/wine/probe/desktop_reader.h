@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// What the desktop holds besides windows: the clipboard and the pixels on the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace probe {
+
+/// The clipboard's Unicode text as a JSON string, or null.
+std::string clipboardText();
+/// Puts text on the clipboard; false if it could not.
+bool setClipboardText(const std::wstring& text);
+
+/// Watches one pixel of the screen.
+class PixelWatch {
+public:
+    PixelWatch(int x, int y);
+    ~PixelWatch();
+    PixelWatch(const PixelWatch&) = delete;
+    PixelWatch& operator=(const PixelWatch&) = delete;
+
+    /// Each colour the pixel showed in the next `milliseconds`, with the moment it appeared:
+    /// [["rrggbb", milliseconds from the start], ...].
+    std::string run(int milliseconds);
+
+private:
+    int m_x;
+    int m_y;
+    HDC m_screen;
+};
+
+} // namespace probe

@@ -1,0 +1,355 @@
+# SPDX-License-Identifier: MIT
+"""Runs the Windows program under Wine on a private X server and reads it back.
+
+Each Desktop is a private Xvfb and a private Wine prefix (with a HOME beside it, so that the
+prefix's links to the user's folders stay inside it). Input goes in through the X server
+(xdotool); what the program shows comes back through probe.exe, a program of ours that runs
+under Wine beside it and reads windows with public Win32 calls, and through screenshots.
+
+    with Desktop(PROBE, "Varnik Calculator") as desktop:
+        program = desktop.start(PROGRAM)
+        program.click(21, 126)                         # client-area pixels
+        poll_equal("display", program.display_text, " 7")
+"""
+
+import argparse
+import json
+import os
+import random
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+# Two clicks within this time and distance make a double-click (Wine's defaults: 500 ms, 4 px).
+DOUBLE_CLICK_SECONDS = 0.5
+DOUBLE_CLICK_PIXELS = 4
+
+
+class PollTimeout(AssertionError):
+    pass
+
+
+def poll(what, probe, limit=10.0, interval=0.02):
+    """Calls probe() until it returns something true; returns that, or fails after limit s."""
+    deadline = time.monotonic() + limit
+    while True:
+        last = probe()
+        if last:
+            return last
+        if time.monotonic() > deadline:
+            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
+        time.sleep(interval)
+
+
+def poll_equal(what, probe, expected, limit=10.0):
+    """Waits until probe() == expected; the failure message shows the last value seen."""
+    seen = []
+
+    def matches():
+        seen[:] = [probe()]
+        return seen[0] == expected
+
+    try:
+        poll(what, matches, limit)
+    except PollTimeout:
+        raise AssertionError(f"{what}: expected {expected!r}, saw {seen[0] if seen else None!r}") \
+            from None
+
+
+def wine_tools():
+    """The wine64 loader and the wineserver, wherever this system keeps them (Debian's wine64
+    package puts them in /usr/lib/wine and on no PATH)."""
+    def first(*candidates):
+        for candidate in candidates:
+            if candidate and os.access(candidate, os.X_OK):
+                return candidate
+        return None
+    loader = first(shutil.which("wine64"), "/usr/lib/wine/wine64", shutil.which("wine"))
+    server = first(shutil.which("wineserver"), "/usr/lib/wine/wineserver64",
+                   "/usr/lib/wine/wineserver")
+    assert loader and server, "Wine is not installed (scripts/install-deps.sh windows)"
+    return loader, server
+
+
+class Image:
+    """An RGB picture: rows of (r, g, b) tuples."""
+
+    def __init__(self, width, height, pixels):
+        self.width, self.height, self.pixels = width, height, pixels
+
+    def at(self, x, y):
+        return self.pixels[y * self.width + x]
+
+    @staticmethod
+    def from_ppm(data):
+        fields = data.split(maxsplit=4)  # "P6 <w> <h> 255" then RGB bytes
+        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
+        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
+        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
+        return Image(width, height, pixels)
+
+    @staticmethod
+    def from_bmp(path):
+        """An uncompressed 24-bit BMP, as the key pictures are stored."""
+        with open(path, "rb") as file:
+            data = file.read()
+        offset = int.from_bytes(data[10:14], "little")
+        width = int.from_bytes(data[18:22], "little", signed=True)
+        height = int.from_bytes(data[22:26], "little", signed=True)
+        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
+        stride = (3 * width + 3) // 4 * 4
+        pixels = []
+        for row in range(abs(height)):
+            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
+            start = offset + stored * stride
+            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
+        return Image(width, abs(height), pixels)
+
+    def differing(self, other, left, top):
+        """How many of other's pixels differ from this picture's at (left, top) onwards."""
+        return sum(self.at(left + x, top + y) != other.at(x, y)
+                   for y in range(other.height) for x in range(other.width))
+
+
+class Desktop:
+    """A private X server and Wine prefix with the probe running in it. A context manager."""
+
+    def __init__(self, probe, title, path_first=None, dpi=96):
+        self.probe_exe, self.title, self.path_first, self.dpi = probe, title, path_first, dpi
+        self.loader, self.server = wine_tools()
+        self.work = None
+        self._xvfb = self._probe = None
+
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def _start(self):
+        self.work = tempfile.mkdtemp(prefix="varnik-wine-")
+        home = os.path.join(self.work, "home")
+        os.makedirs(home)
+        path = os.environ.get("PATH", "/usr/bin:/bin")
+        if self.path_first:
+            path = self.path_first + os.pathsep + path
+        self.env = {
+            "PATH": path, "HOME": home, "LANG": "C.UTF-8", "USER": os.environ.get("USER", "root"),
+            "WINEPREFIX": os.path.join(self.work, "prefix"),
+            # Never offer to install Mono or Gecko: that dialog would wait for a click.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=", "WINEDEBUG": "-all",
+        }
+        self.env["DISPLAY"] = self._start_x_server()
+        subprocess.run([self.loader, "wineboot", "-i"], env=self.env, check=True, timeout=180,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self.dpi != 96:
+            self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                      "REG_DWORD", "/d", str(self.dpi), "/f").wait(60)
+        self._probe = subprocess.Popen([self.loader, self.probe_exe, self.title], env=self.env,
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                       stderr=subprocess.DEVNULL, text=True)
+
+    def _start_x_server(self):
+        """Starts Xvfb on a free display number and returns its name once it takes clients."""
+        for _ in range(20):
+            number = random.randrange(100, 1000)
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            read_end, write_end = os.pipe()
+            xvfb = subprocess.Popen(
+                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
+                 "-noreset", "-screen", "0", "640x480x24", "-dpi", str(self.dpi)],
+                pass_fds=(write_end,), stderr=subprocess.DEVNULL, start_new_session=True)
+            os.close(write_end)
+            with os.fdopen(read_end) as pipe:
+                written = pipe.readline().strip()
+            if written == str(number):
+                self._xvfb = xvfb
+                return f":{number}"
+            xvfb.wait(5)
+        raise AssertionError("found no free X display")
+
+    def close(self):
+        if self._probe:
+            try:
+                self._probe.stdin.write("quit\n")
+                self._probe.stdin.close()
+                self._probe.wait(10)
+            except (OSError, subprocess.TimeoutExpired):
+                self._probe.kill()
+            self._probe.stdout.close()
+            self._probe = None
+        if self.work and os.path.isdir(os.path.join(self.work, "prefix")):
+            # Ends this prefix's processes only.
+            subprocess.run([self.server, "-k"], env=self.env, timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self._xvfb:
+            os.killpg(self._xvfb.pid, signal.SIGTERM)
+            self._xvfb.wait(10)
+            self._xvfb = None
+        if self.work:
+            shutil.rmtree(self.work, ignore_errors=True)
+            self.work = None
+
+    def wine(self, *args, **kwargs):
+        """Starts a Windows program (or a Wine tool) in the prefix."""
+        return subprocess.Popen([self.loader, *args], env=self.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL, **kwargs)
+
+    def ask(self, command, limit=20.0):
+        """The probe's JSON answer to one command."""
+        self._probe.stdin.write(command + "\n")
+        self._probe.stdin.flush()
+        return self.answer(limit)
+
+    def answer(self, limit=20.0):
+        ready, _, _ = select.select([self._probe.stdout], [], [], limit)
+        assert ready, f"the probe does not answer (exit status {self._probe.poll()})"
+        line = self._probe.stdout.readline()
+        assert line, "the probe ended"
+        return json.loads(line)
+
+    def watch_pixel(self, x, y, milliseconds, during=None):
+        """The colours the screen pixel at (x, y) shows for the next milliseconds while during()
+        runs, each with the moment it appeared: [("rrggbb", milliseconds), ...]."""
+        assert self.ask(f"watch {x} {y} {milliseconds}") == "ready"
+        if during:
+            during()
+        return [tuple(change) for change in self.answer()]
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
+                              capture_output=True, text=True, timeout=10).stdout
+
+    def screenshot(self, left, top, width, height):
+        """The screen's pixels in a rectangle of screen coordinates."""
+        data = subprocess.run(
+            ["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
+             "-depth", "8", "ppm:-"],
+            env=self.env, check=True, capture_output=True, timeout=10).stdout
+        return Image.from_ppm(data)
+
+    def start(self, program, *args):
+        """Starts a program and waits for its window; returns it as a Program."""
+        return Program(self, program, args)
+
+
+class Program:
+    """One run of the Windows program: its window found by the probe, its X window focused."""
+
+    def __init__(self, desktop, program, args=()):
+        self.desktop = desktop
+        # The pointer where the last run left it would light a key of the new window.
+        desktop.xdotool("mousemove", 630, 470)
+        self.process = desktop.wine(program, *args)
+        self._last_click = None
+        try:
+            self.window = poll("the program's window", lambda: self._running() and
+                               desktop.ask("window"), 30)
+            self.origin = self.window["client"][:2]
+            # No window manager hands out the keyboard focus: do what one would do.
+            self.xwindow = int(poll("its X window", self._x_window, 10))
+            poll("the X input focus", self._take_focus, 10)
+            poll_equal("the focus on the About button", self.focus, "About ")
+        except BaseException:
+            self.end()
+            raise
+
+    def _running(self):
+        assert self.process.poll() is None, f"the program ended ({self.process.returncode})"
+        return True
+
+    def _x_window(self):
+        try:
+            found = self.desktop.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
+                                         "--name", f"^{self.desktop.title}$").split()
+        except subprocess.CalledProcessError:
+            return None
+        return found[0] if found else None
+
+    def _take_focus(self):
+        try:
+            self.desktop.xdotool("windowfocus", self.xwindow)
+        except subprocess.CalledProcessError:  # not viewable yet
+            return False
+        return int(self.desktop.xdotool("getwindowfocus")) == self.xwindow
+
+    def end(self):
+        """Ends the program if it still runs, and waits until its window has gone."""
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(10)
+        poll("the window to go", lambda: self.desktop.ask("window") is None, 10)
+
+    def wait_exit(self, limit=10.0):
+        return self.process.wait(limit)
+
+    # Input
+
+    def screen(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def move(self, x, y):
+        """Moves the pointer to (x, y) of the client area."""
+        self.desktop.xdotool("mousemove", *self.screen(x, y))
+
+    def click(self, x, y, button=1, count=1):
+        """Moves to (x, y) and clicks there, count times at once (2: a double-click); first
+        waits out the double-click time if this click would join the last one."""
+        if self._last_click:
+            last_x, last_y, when = self._last_click
+            waited = time.monotonic() - when
+            if (abs(x - last_x) <= DOUBLE_CLICK_PIXELS and abs(y - last_y) <= DOUBLE_CLICK_PIXELS
+                    and waited <= DOUBLE_CLICK_SECONDS):
+                time.sleep(DOUBLE_CLICK_SECONDS + 0.05 - waited)
+        self.move(x, y)
+        self.desktop.xdotool("click", "--repeat", count, "--delay", 30, button)
+        self._last_click = (x, y, time.monotonic())
+
+    def key(self, *names):
+        """Presses and releases keys (X keysym names, "ctrl+c" ...) on the focused window."""
+        self.desktop.xdotool("key", "--delay", 20, *names)
+
+    # What the window shows
+
+    def controls(self):
+        return self.desktop.ask("controls") or []
+
+    def display_text(self):
+        edits = [c for c in self.controls() if c["class"].lower() == "edit"]
+        return edits[0]["text"] if edits else None
+
+    def focus(self):
+        answer = self.desktop.ask("focus")
+        return answer and answer.get("focus")
+
+    def client_shot(self):
+        width, height = self.window["client"][2:]
+        return self.desktop.screenshot(*self.origin, width, height)
+
+
+def run_tests(module_globals, *paths):
+    """Runs the calling test file's unittest cases. Takes the --<path> options it names from the
+    command line into the module's globals (upper case, as absolute paths); passes the rest to
+    unittest."""
+    parser = argparse.ArgumentParser()
+    for name in paths:
+        parser.add_argument(f"--{name}", required=True)
+    args, rest = parser.parse_known_args()
+    for name in paths:
+        module_globals[name.upper()] = os.path.abspath(getattr(args, name))
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
