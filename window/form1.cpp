@@ -8,9 +8,9 @@
 namespace varnik {
 
 std::string aboutText() {
-    return std::string(windowCaption) + " " VARNIK_VERSION
-                                        "\nA calculator whose display and keypad speak Bengali "
-                                        "digits.";
+    const std::string version = VARNIK_VERSION;
+    return std::string(windowCaption) + " " + version +
+           "\nA calculator whose display and keypad speak Bengali digits.";
 }
 
 Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view)
