@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The Windows front end's own translations, run under Wine: keyboard messages to the window
+// model's keys, text between UTF-8 and UTF-16, the layout at other densities, the clipboard.
+#include "command_buttons.h"
+#include "keyboard.h"
+#include "layout.h"
+#include "wide_text.h"
+#include "win32_platform.h"
+
+#include <cstdio>
+#include <string>
+#include <variant>
+
+using namespace varnik;
+using namespace varnik::win32;
+
+namespace {
+
+int failures = 0;
+
+void check(bool passed, const std::string& what) {
+    if (!passed) {
+        ++failures;
+        std::printf("FAIL: %s\n", what.c_str());
+    }
+}
+
+std::string describe(const std::optional<Action>& action) {
+    if (!action) {
+        return "nothing";
+    }
+    if (const Key* key = std::get_if<Key>(&*action)) {
+        return "key " + std::to_string(static_cast<int>(*key));
+    }
+    if (const Command* command = std::get_if<Command>(&*action)) {
+        return "command " + std::to_string(static_cast<int>(*command));
+    }
+    return "shell " + std::to_string(static_cast<int>(std::get<Shell>(*action)));
+}
+
+struct KeyRow {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    Modifiers held;
+    std::optional<Action> expected;
+};
+
+// What each keyboard message does once the window model's table has read it.
+void keyboardMessagesReachTheirKeys() {
+    const Modifiers none{};
+    const Modifiers ctrl{true, false, false};
+    const Modifiers shift{false, true, false};
+    const Modifiers ctrlShift{true, true, false};
+    const Modifiers altGr{true, false, true};
+    const KeyRow rows[] = {
+        {"Enter", WM_KEYDOWN, VK_RETURN, none, Key::Equals},
+        {"Escape", WM_KEYDOWN, VK_ESCAPE, none, Key::Clear},
+        {"Delete", WM_KEYDOWN, VK_DELETE, none, Key::Clear},
+        {"Backspace", WM_KEYDOWN, VK_BACK, none, Key::Backspace},
+        {"keypad decimal", WM_KEYDOWN, VK_DECIMAL, none, Key::Point},
+        {"Menu key", WM_KEYDOWN, VK_APPS, none, Command::ContextMenu},
+        {"Shift+F10", WM_SYSKEYDOWN, VK_F10, shift, Command::ContextMenu},
+        {"F10 alone", WM_SYSKEYDOWN, VK_F10, none, std::nullopt},
+        {"Ctrl+C", WM_KEYDOWN, 'C', ctrl, Command::Copy},
+        {"Ctrl+Shift+C", WM_KEYDOWN, 'C', ctrlShift, Command::CopyLatin},
+        {"Ctrl+Insert", WM_KEYDOWN, VK_INSERT, ctrl, Command::Copy},
+        {"Ctrl+V", WM_KEYDOWN, 'V', ctrl, Command::Paste},
+        {"Shift+Insert", WM_KEYDOWN, VK_INSERT, shift, Command::Paste},
+        {"C alone waits for its character", WM_KEYDOWN, 'C', none, std::nullopt},
+        {"digit key waits for its character", WM_KEYDOWN, '7', none, std::nullopt},
+        {"Tab is the dialog manager's", WM_KEYDOWN, VK_TAB, none, std::nullopt},
+        {"space is the dialog manager's", WM_KEYDOWN, VK_SPACE, none, std::nullopt},
+        {"typed 7", WM_CHAR, '7', none, Key::Seven},
+        {"typed Bengali five", WM_CHAR, 0x09EB, none, Key::Five},
+        {"typed x", WM_CHAR, 'x', none, Key::Multiply},
+        {"typed division sign", WM_CHAR, 0x00F7, none, Key::Divide},
+        {"typed = with AltGr", WM_CHAR, '=', altGr, Key::Equals},
+        {"typed space", WM_CHAR, ' ', none, std::nullopt},
+        {"typed c", WM_CHAR, 'c', none, std::nullopt},
+    };
+    for (const KeyRow& row : rows) {
+        const auto key = typedKeyOf(row.message, row.wParam, row.held);
+        check(key.has_value(), std::string(row.name) + ": no typed key");
+        if (key) {
+            const auto action = actionForTypedKey(*key);
+            check(action == row.expected, std::string(row.name) + ": " + describe(action) +
+                                              ", expected " + describe(row.expected));
+        }
+    }
+    check(!typedKeyOf(WM_KEYUP, VK_RETURN, {}), "a key's release is no typed key");
+    check(!typedKeyOf(WM_MOUSEMOVE, 0, {}), "a mouse move is no typed key");
+}
+
+void textCrossesBetweenUtf8AndUtf16() {
+    check(toWide("\xE0\xA7\xA7\xE0\xA7\xAB.5") == L"\u09E7\u09EB.5", "Bengali digits to UTF-16");
+    check(toUtf8(L"\u09E7\u09EB.5") == "\xE0\xA7\xA7\xE0\xA7\xAB.5", "Bengali digits to UTF-8");
+    check(toWide("").empty() && toUtf8(L"").empty(), "empty text");
+    check(toWide("1\xFF" "2") == L"1\uFFFD2", "a broken byte becomes U+FFFD");
+    check(toUtf8(std::wstring(L"a\0b", 3)) == std::string("a\0b", 3), "a null inside stays");
+}
+
+void layoutScalesWithTheDensity() {
+    const Twips key{105, 630, 435, 420};
+    const RECT at96 = pixelRect(key, 96);
+    check(at96.left == 7 && at96.top == 42 && at96.right == 36 && at96.bottom == 70,
+          "a key at 96 dpi is its picture's size");
+    const RECT at192 = pixelRect(key, 192);
+    check(at192.left == 14 && at192.top == 84 && at192.right == 72 && at192.bottom == 140,
+          "twice the density, twice the pixels");
+    const POINT point = pixelPoint(toTwips(37, 144), toTwips(50, 144), 144);
+    check(point.x == 37 && point.y == 50, "pixels to twips and back at 144 dpi");
+    check(fontHeight(14.25, 96) == -19 && fontHeight(14.25, 192) == -38, "display font height");
+    check(fontHeight(9, 120) == -15, "link font height at 125 %");
+    check(toColorRef(linkHoverColour) == RGB(0, 0, 255), "blue is blue");
+}
+
+void buttonIdentifiersMapToRows() {
+    check(!CommandButtons::rowOfId(0) && !CommandButtons::rowOfId(IDOK), "other identifiers");
+    check(!CommandButtons::rowOfId(100 + static_cast<int>(commandButtonCount)), "past the last");
+    check(CommandButtons::rowOfId(100) == std::size_t{0}, "the first row");
+}
+
+void clipboardKeepsBengaliText() {
+    Win32Platform platform;
+    platform.copyToClipboard("\xE0\xA7\xA7\xE0\xA7\xAB");
+    check(platform.clipboardText() == std::optional<std::string>("\xE0\xA7\xA7\xE0\xA7\xAB"),
+          "the clipboard gives back what was copied");
+}
+
+} // namespace
+
+int main() {
+    keyboardMessagesReachTheirKeys();
+    textCrossesBetweenUtf8AndUtf16();
+    layoutScalesWithTheDensity();
+    buttonIdentifiersMapToRows();
+    clipboardKeepsBengaliText();
+    std::printf(failures ? "%d failed\n" : "all passed\n", failures);
+    return failures ? 1 : 0;
+}
