@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds and runs the whole test suite. Exit status = result.
-# Stages: main tests (build/test), sanitizers (build/sanitize), fuzzers (build/fuzz).
+# Stages: main tests (build/test), sanitizers (build/sanitize), fuzzers (build/fuzz), the
+# Windows program and its tests under Wine (build/windows).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -83,3 +84,12 @@ for i in "${!targets[@]}"; do
     grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/log" || true
 done
 [ "$failed" -eq 0 ]
+
+begin_stage windows "the Windows program cross-built with MinGW-w64, its packages, tested under Wine (build/windows)"
+scripts/install-deps.sh build windows
+# The Windows tests compare with the Linux build of the main stage: its replay tool (the same
+# numbers on both systems) and its layout.json (where the keys are).
+cmake --build build/test --target replay layout_json
+cmake --preset windows -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" >/dev/null
+cmake --build --preset windows --target package
+ctest --test-dir build/windows --output-on-failure --timeout 300 -j2

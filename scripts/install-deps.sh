@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/install-deps.sh build|test|fuzz|bench [...]
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows [...]
 set -euo pipefail
 
 packages_for() {
@@ -12,6 +12,11 @@ packages_for() {
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
     fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
+    # The Windows program: cross-compiler, installer maker, Wine (with the X libraries and fonts
+    # its display driver loads), and the tools of its tests under Xvfb.
+    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix nsis wine64 libxrender1 libxrandr2 \
+        libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 fonts-wine fonts-liberation \
+        xvfb xdotool imagemagick python3 ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }
