@@ -43,6 +43,21 @@ SIZE windowSize(int dpi) {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// Gives the window exactly the layout's client area at `dpi`, measured from its frame as it
+// stands: the small title bar's height at a density is the system's to choose.
+void fitClientArea(HWND window, int dpi) {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    const int width = outer.right - outer.left - client.right + toPixels(clientWidth, dpi);
+    const int height = outer.bottom - outer.top - client.bottom + toPixels(clientHeight, dpi);
+    if (width != outer.right - outer.left || height != outer.bottom - outer.top) {
+        SetWindowPos(window, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform)
@@ -70,9 +85,7 @@ bool MainWindow::create(int show) {
         return false;
     }
     m_dpi = static_cast<int>(GetDpiForWindow(m_window));
-    const SIZE sized = windowSize(m_dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, sized.cx, sized.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea(m_window, m_dpi);
     m_platform.setOwner(m_window, m_dpi);
 
     m_buttons.create(m_window, m_instance);
@@ -324,6 +337,7 @@ LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     const int dpi = HIWORD(wParam);
+    fitClientArea(hwnd, dpi);
     m_platform.setDpi(dpi);
     layOut(dpi);
     return 0;

@@ -35,12 +35,19 @@ def title():
     return layout()["caption"]
 
 
-def skin(action):
+def pixels(twips, dpi):
+    """A rectangle of the layout in pixels at dpi, edges rounded as the program rounds them."""
+    left, top, width, height = twips
+    edge = lambda t: (t * dpi + 720) // 1440
+    return [edge(left), edge(top), edge(left + width) - edge(left), edge(top + height) - edge(top)]
+
+
+def skin(action, dpi=96):
     """A skin key by its action ("1", "+", "=", "Quit" ...): its centre in client pixels, its
     normal picture's number and its rectangle."""
     key = next(key for key in layout()["skinKeys"] if key["action"] == action)
-    left, top, width, height = key["pixels"]
-    return (left + width // 2, top + height // 2), key["normalImage"], key["pixels"]
+    left, top, width, height = pixels(key["twips"], dpi)
+    return (left + width // 2, top + height // 2), key["normalImage"], [left, top, width, height]
 
 
 def tab_cycle():
@@ -70,8 +77,19 @@ def opened():
 
 
 @functools.lru_cache(maxsize=None)
-def key_bitmap(number):
-    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", f"Image{number}.bmp"))
+def key_bitmap(number, dense=False):
+    name = f"Image{number}@2x.bmp" if dense else f"Image{number}.bmp"
+    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", name))
+
+
+def key_picture(program, key, dpi=96):
+    """Which of the key's pictures the screen shows: "normal", "highlight" or None."""
+    _, normal, (left, top, _, _) = skin(key, dpi)
+    shot = program.client_shot()
+    for kind, number in (("normal", normal), ("highlight", normal + 1)):
+        if shot.differing(key_bitmap(number, dpi > 96), left, top) == 0:
+            return kind
+    return None
 
 
 def setUpModule():
@@ -122,13 +140,7 @@ class WindowsProgram(unittest.TestCase):
             self.p.key("space")
 
     def key_picture(self, key):
-        """Which of the key's pictures the screen shows: "normal", "highlight" or None."""
-        _, normal, (left, top, _, _) = skin(key)
-        shot = self.p.client_shot()
-        for kind, number in (("normal", normal), ("highlight", normal + 1)):
-            if shot.differing(key_bitmap(number), left, top) == 0:
-                return kind
-        return None
+        return key_picture(self.p, key)
 
     def expect_picture(self, key, kind):
         harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
@@ -358,6 +370,36 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(DESKTOP.ask("press two"), {"pressed": True})
         self.assertEqual(DESKTOP.ask("press equals"), {"pressed": True})
         self.expect_display("9")
+
+
+class DenseMonitor(unittest.TestCase):
+    """At 192 dpi (200 %) the layout doubles and the keys show their twice-as-dense pictures."""
+
+    DPI = 192
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = harness.Desktop(PROBE, title(), dpi=cls.DPI, screen="1024x768").__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.p = self.desktop.start(PROGRAM)
+        self.addCleanup(self.p.end)
+
+    def test_layout_and_pictures_scale(self):
+        client = pixels(layout()["client"]["twips"], self.DPI)
+        self.assertEqual(self.p.window["client"][2:], client[2:])
+        edit = next(c for c in self.p.controls() if c["class"].lower() == "edit")
+        self.assertEqual(edit["rect"], pixels(layout()["display"]["twips"], self.DPI))
+        self.assertEqual(key_picture(self.p, "9", self.DPI), "normal")
+        self.p.move(*skin("9", self.DPI)[0])
+        harness.poll_equal("picture of key 9", lambda: key_picture(self.p, "9", self.DPI),
+                           "highlight")
+        self.p.click(*skin("9", self.DPI)[0])
+        harness.poll_equal("display text", self.p.display_text, " 9")
 
 
 if __name__ == "__main__":

@@ -119,8 +119,9 @@ class Image:
 class Desktop:
     """A private X server and Wine prefix with the probe running in it. A context manager."""
 
-    def __init__(self, probe, title, path_first=None, dpi=96):
-        self.probe_exe, self.title, self.path_first, self.dpi = probe, title, path_first, dpi
+    def __init__(self, probe, title, path_first=None, dpi=96, screen="640x480"):
+        self.probe_exe, self.title, self.path_first = probe, title, path_first
+        self.dpi, self.screen = dpi, screen
         self.loader, self.server = wine_tools()
         self.work = None
         self._xvfb = self._probe = None
@@ -168,7 +169,7 @@ class Desktop:
             read_end, write_end = os.pipe()
             xvfb = subprocess.Popen(
                 ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
-                 "-noreset", "-screen", "0", "640x480x24", "-dpi", str(self.dpi)],
+                 "-noreset", "-screen", "0", f"{self.screen}x24", "-dpi", str(self.dpi)],
                 pass_fds=(write_end,), stderr=subprocess.DEVNULL, start_new_session=True)
             os.close(write_end)
             with os.fdopen(read_end) as pipe:
@@ -250,7 +251,7 @@ class Program:
     def __init__(self, desktop, program, args=()):
         self.desktop = desktop
         # The pointer where the last run left it would light a key of the new window.
-        desktop.xdotool("mousemove", 630, 470)
+        desktop.xdotool("mousemove", *(int(n) - 10 for n in desktop.screen.split("x")))
         self.process = desktop.wine(program, *args)
         self._last_click = None
         try:

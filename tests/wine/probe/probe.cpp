@@ -4,7 +4,7 @@
 // line on standard output.
 //
 // Usage: probe.exe TITLE
-//   window                     the main window: {"hwnd", "pid", "client", "dpi"} or null
+//   window                     the main window: {"hwnd", "pid", "client"} or null
 //   controls                   its child controls in Tab order
 //   focus                      the focused control and the active window
 //   box                        the open message box with the title, or null
@@ -61,6 +61,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     _setmode(_fileno(stdout), _O_BINARY);
+    // Screen pixels as they are, at any density.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const std::wstring title = fromUtf8(argv[1]);
     std::string line;

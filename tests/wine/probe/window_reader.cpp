@@ -95,7 +95,6 @@ std::string describeWindow(HWND window) {
         .add("hwnd", static_cast<long long>(reinterpret_cast<INT_PTR>(window)))
         .add("pid", static_cast<long long>(pid))
         .add("client", rectangle(origin.x, origin.y, client.right, client.bottom))
-        .add("dpi", static_cast<long long>(GetDpiForWindow(window)))
         .str();
 }
 

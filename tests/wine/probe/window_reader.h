@@ -19,7 +19,7 @@ HWND findMainWindow(const std::wstring& title);
 /// The visible message box (dialog class #32770) with this title; null if there is none.
 HWND findMessageBox(const std::wstring& title);
 
-/// {"hwnd", "pid", "client": [x, y, width, height] on the screen, "dpi"}
+/// {"hwnd", "pid", "client": [x, y, width, height] on the screen}
 std::string describeWindow(HWND window);
 /// The child controls in Tab order: [{"class", "text", "enabled", "visible", "rect"}, ...],
 /// "rect" in pixels of the window's client area.
