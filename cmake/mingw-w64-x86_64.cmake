@@ -18,3 +18,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Every program links the C and C++ runtimes in: it needs no DLL beyond Windows' own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(CMAKE_DLLTOOL ${VARNIK_MINGW_PREFIX}-dlltool)

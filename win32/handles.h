@@ -45,8 +45,8 @@ struct GlobalMemoryDeleter {
 };
 using GlobalMemory = std::unique_ptr<void, GlobalMemoryDeleter>;
 
-/// COM on this thread for the object's lifetime (the accessibility objects and the shell's
-/// open verb need it).
+/// COM on this thread for the object's lifetime. Started only where it is needed (screen
+/// readers, the shell's open verb): its libraries are loaded when first called.
 class ComApartment {
 public:
     ComApartment()

@@ -40,7 +40,6 @@ int runMessageLoop(varnik::win32::MainWindow& window) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    const varnik::win32::ComApartment com;
     const varnik::win32::FontResource displayFont = loadDisplayFont(instance);
     varnik::Calculator calculator;
     varnik::win32::Win32Platform platform;

@@ -344,6 +344,9 @@ LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    if (!m_com) {
+        m_com.emplace();
+    }
     if (const auto answer = answerGetObject(hwnd, wParam, lParam, *this)) {
         return *answer;
     }

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace varnik::win32 {
@@ -94,6 +95,7 @@ private:
     BgrColour m_linkColour = linkDesignColour;
     std::string m_operationCaption; ///< Label2's caption: kept, never shown
     HWND m_lastFocus = nullptr;     ///< the control to give the focus back to on activation
+    std::optional<ComApartment> m_com; ///< from the first screen reader's visit on
 };
 
 } // namespace varnik::win32

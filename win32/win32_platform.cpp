@@ -20,6 +20,9 @@ void Win32Platform::showMessage(std::string_view prompt) {
 bool Win32Platform::openWebAddress(std::string_view address) {
     // The address goes to the shell's open verb as it is: no command line is built from it.
     // The browser's window is not to take the focus from the calculator.
+    if (!m_com) {
+        m_com.emplace(); // the shell may hand the address to a COM handler
+    }
     const HINSTANCE result = ShellExecuteW(m_owner, L"open", toWide(address).c_str(), nullptr,
                                            nullptr, SW_SHOWNOACTIVATE);
     return reinterpret_cast<INT_PTR>(result) > 32;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "handles.h"
 #include "platform.h"
 
 #include <windows.h>
@@ -30,6 +31,7 @@ public:
 private:
     HWND m_owner = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    std::optional<ComApartment> m_com; ///< from the first web link on
 };
 
 } // namespace varnik::win32
