@@ -13,14 +13,18 @@ constexpr int firstId = 100; // row r is control firstId + r
 
 } // namespace
 
-void CommandButtons::create(HWND parent, HINSTANCE instance) {
+void CommandButtons::create(HWND parent, HINSTANCE instance, FontSet& fonts) {
     for (const std::size_t row : tabOrder()) {
         const CommandButtonRow& button = commandButtons[row];
+        const RECT at = pixelRect(button.geometry, fonts.dpi());
         m_buttons[row] = CreateWindowExW(
-            0, L"BUTTON", toWide(button.caption).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 0, 0, 0, 0, parent,
+            WS_EX_NOPARENTNOTIFY, L"BUTTON", toWide(button.caption).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, at.left, at.top,
+            at.right - at.left, at.bottom - at.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + static_cast<int>(row))),
             instance, nullptr);
+        SendMessageW(m_buttons[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(button.font)),
+                     FALSE);
     }
 }
 

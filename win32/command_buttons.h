@@ -15,10 +15,11 @@ namespace varnik::win32 {
 /// readers reach them, lying outside the client area where nobody sees them.
 class CommandButtons {
 public:
-    /// Creates them in tab order: the dialog manager's Tab walks the children in the order they
-    /// were made. Each reports its focus (BS_NOTIFY) and is drawn by its parent.
-    void create(HWND parent, HINSTANCE instance);
-    /// Places each at its layout position at `fonts`' density, in its font.
+    /// Creates them in tab order (the dialog manager's Tab walks the children in the order they
+    /// were made), each at its layout position at `fonts`' density, in its font. Each reports
+    /// its focus (BS_NOTIFY) and is drawn by its parent.
+    void create(HWND parent, HINSTANCE instance, FontSet& fonts);
+    /// Places each again at `fonts`' density, in its font: the window moved to another monitor.
     void layOut(FontSet& fonts);
 
     HWND button(std::size_t row) const { return m_buttons[row]; }

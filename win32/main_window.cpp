@@ -88,9 +88,10 @@ bool MainWindow::create(int show) {
     fitClientArea(m_window, m_dpi);
     m_platform.setOwner(m_window, m_dpi);
 
-    m_buttons.create(m_window, m_instance);
+    m_fonts = std::make_unique<FontSet>(m_dpi);
+    m_pictures = std::make_unique<SkinPictures>(m_instance, m_dpi > USER_DEFAULT_SCREEN_DPI);
+    m_buttons.create(m_window, m_instance, *m_fonts);
     createDisplay();
-    layOut(m_dpi);
     m_model.load();
     ShowWindow(m_window, show == SW_HIDE ? SW_SHOWNORMAL : show);
     UpdateWindow(m_window);
@@ -99,11 +100,13 @@ bool MainWindow::create(int show) {
 
 void MainWindow::createDisplay() {
     // Disabled: it never takes the focus or typed text. Right-aligned, at most 15 characters.
+    const RECT at = pixelRect(displayGeometry, m_dpi);
     m_txtnum = CreateWindowExW(
-        WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_RIGHT | ES_AUTOHSCROLL,
-        0, 0, 0, 0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), m_instance,
-        nullptr);
+        WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_RIGHT | ES_AUTOHSCROLL,
+        at.left, at.top, at.right - at.left, at.bottom - at.top, m_window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), m_instance, nullptr);
     SendMessageW(m_txtnum, EM_SETLIMITTEXT, displayLimit, 0);
+    SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(displayFont)), FALSE);
 }
 
 void MainWindow::layOut(int dpi) {

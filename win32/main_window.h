@@ -75,6 +75,7 @@ private:
     void pressSkinKey(std::size_t key) override;
 
     void createDisplay();
+    /// Places the controls again and picks fonts and pictures for a new density.
     void layOut(int dpi);
     void invalidate(const Twips& area);
     float twipsOf(int pixels) const;
