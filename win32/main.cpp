@@ -39,14 +39,14 @@ int runMessageLoop(varnik::win32::MainWindow& window) {
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const varnik::win32::FontResource displayFont = loadDisplayFont(instance);
     varnik::Calculator calculator;
     varnik::win32::Win32Platform platform;
     int status = 1;
     {
         varnik::win32::MainWindow window(instance, calculator, platform);
-        if (window.create(show)) {
+        if (window.create()) {
             status = runMessageLoop(window);
         }
     }

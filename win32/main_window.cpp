@@ -27,11 +27,11 @@ bool registerClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VARNIK_IDI_APP),
-                                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(VARNIK_IDI_APP), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(VARNIK_IDI_APP), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VARNIK_IDI_APP),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.lpszClassName = className;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -71,16 +71,16 @@ MainWindow::~MainWindow() {
     }
 }
 
-bool MainWindow::create(int show) {
+bool MainWindow::create() {
     if (!registerClass(m_instance, &MainWindow::procedure)) {
         return false;
     }
     const std::wstring caption = toWide(windowCaption);
     // Made at the system's density, then sized for the monitor it lands on.
     const SIZE size = windowSize(static_cast<int>(GetDpiForSystem()));
-    m_window = CreateWindowExW(windowExStyle, className, caption.c_str(), windowStyle,
-                               CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
-                               m_instance, this);
+    m_window =
+        CreateWindowExW(windowExStyle, className, caption.c_str(), windowStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, m_instance, this);
     if (!m_window) {
         return false;
     }
@@ -93,7 +93,8 @@ bool MainWindow::create(int show) {
     m_buttons.create(m_window, m_instance, *m_fonts);
     createDisplay();
     m_model.load();
-    ShowWindow(m_window, show == SW_HIDE ? SW_SHOWNORMAL : show);
+    // The load step puts the window in its normal state, however the program was started.
+    ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
     return true;
 }
@@ -101,10 +102,11 @@ bool MainWindow::create(int show) {
 void MainWindow::createDisplay() {
     // Disabled: it never takes the focus or typed text. Right-aligned, at most 15 characters.
     const RECT at = pixelRect(displayGeometry, m_dpi);
-    m_txtnum = CreateWindowExW(
-        WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_RIGHT | ES_AUTOHSCROLL,
-        at.left, at.top, at.right - at.left, at.bottom - at.top, m_window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), m_instance, nullptr);
+    m_txtnum = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, L"EDIT", L"",
+                               WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_RIGHT | ES_AUTOHSCROLL,
+                               at.left, at.top, at.right - at.left, at.bottom - at.top, m_window,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), m_instance,
+                               nullptr);
     SendMessageW(m_txtnum, EM_SETLIMITTEXT, displayLimit, 0);
     SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(displayFont)), FALSE);
 }
@@ -145,8 +147,8 @@ void MainWindow::enablePointButton(bool enabled) {
         return;
     }
     // A disabled button cannot keep the focus: it moves on to the next one in tab order.
-    const HWND next = !enabled && GetFocus() == point ? GetNextDlgTabItem(m_window, point, FALSE)
-                                                      : nullptr;
+    const HWND next =
+        !enabled && GetFocus() == point ? GetNextDlgTabItem(m_window, point, FALSE) : nullptr;
     EnableWindow(point, enabled);
     if (next && next != point) {
         SetFocus(next);
@@ -195,7 +197,8 @@ float MainWindow::twipsOf(int pixels) const {
 LRESULT CALLBACK MainWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return self ? self->dispatch(hwnd, message, wParam, lParam)
@@ -233,6 +236,9 @@ LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 void MainWindow::onPaint(HWND hwnd) {
     const PaintScope paint(hwnd);
+    if (!m_fonts || !m_pictures) {
+        return; // not made yet
+    }
     RECT client{};
     GetClientRect(hwnd, &client);
     const SkinScene scene{m_lit, m_linkColour, m_fonts->get(linkFont), m_dpi};
@@ -285,16 +291,16 @@ void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
 }
 
 void MainWindow::onDrawItem(HWND, const DRAWITEMSTRUCT* item) {
-    if (item && item->CtlType == ODT_BUTTON) {
+    if (item && item->CtlType == ODT_BUTTON && m_fonts) {
         CommandButtons::draw(*item, *m_fonts);
     }
 }
 
 HBRUSH MainWindow::onControlColour(HWND hwnd, HDC dc, HWND control, int type) {
     if (control != m_txtnum) {
-        return reinterpret_cast<HBRUSH>(DefWindowProcW(
-            hwnd, type == CTLCOLOR_EDIT ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
-            reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        return reinterpret_cast<HBRUSH>(
+            DefWindowProcW(hwnd, type == CTLCOLOR_EDIT ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                           reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     }
     SetTextColor(dc, toColorRef(displayTextColour));
     SetBkColor(dc, toColorRef(m_flashing ? displayFlashColour : displayBackground));
@@ -336,9 +342,8 @@ void MainWindow::onDestroy(HWND) {
 
 LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     const int dpi = HIWORD(wParam);
     fitClientArea(hwnd, dpi);
     m_platform.setDpi(dpi);

@@ -32,7 +32,7 @@ public:
 
     /// Creates the window and its controls, runs the model's load step and shows the window.
     /// False when Windows would not make the window.
-    bool create(int show);
+    bool create();
     HWND handle() const { return m_window; }
 
     /// Hands a key typed on the window or one of its controls to the model's keyboard table.
@@ -94,8 +94,8 @@ private:
     bool m_flashing = false;
     std::array<bool, skinKeyCount> m_lit{};
     BgrColour m_linkColour = linkDesignColour;
-    std::string m_operationCaption; ///< Label2's caption: kept, never shown
-    HWND m_lastFocus = nullptr;     ///< the control to give the focus back to on activation
+    std::string m_operationCaption;    ///< Label2's caption: kept, never shown
+    HWND m_lastFocus = nullptr;        ///< the control to give the focus back to on activation
     std::optional<ComApartment> m_com; ///< from the first screen reader's visit on
 };
 

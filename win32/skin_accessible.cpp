@@ -29,7 +29,8 @@ public:
         if (!object) {
             return E_POINTER;
         }
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
+            iid == __uuidof(IAccessible)) {
             *object = static_cast<IAccessible*>(this);
         } else if (iid == __uuidof(IOleWindow)) {
             *object = static_cast<IOleWindow*>(this);
@@ -61,8 +62,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 
@@ -106,12 +107,13 @@ public:
         if (!control) {
             return E_INVALIDARG;
         }
-        return AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                          reinterpret_cast<void**>(object));
+        return AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_WINDOW),
+                                          __uuidof(IDispatch), reinterpret_cast<void**>(object));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return keyText(child, name, [](std::size_t key) { return skinKeys[key].accessibleName; },
-                       &IAccessible::get_accName);
+        return keyText(
+            child, name, [](std::size_t key) { return skinKeys[key].accessibleName; },
+            &IAccessible::get_accName);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return keyText(child, value, nullptr, &IAccessible::get_accValue);
@@ -126,8 +128,8 @@ public:
         return keyText(child, text, nullptr, &IAccessible::get_accKeyboardShortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return keyText(child, action, [](std::size_t) { return "Press"; },
-                       &IAccessible::get_accDefaultAction);
+        return keyText(
+            child, action, [](std::size_t) { return "Press"; }, &IAccessible::get_accDefaultAction);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
         if (!file || !topic) {
@@ -188,8 +190,9 @@ public:
             return S_FALSE; // the focus is elsewhere
         }
         IDispatch* object = nullptr;
-        const HRESULT result = AccessibleObjectFromWindow(
-            focused, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void**>(&object));
+        const HRESULT result =
+            AccessibleObjectFromWindow(focused, static_cast<DWORD>(OBJID_WINDOW),
+                                       __uuidof(IDispatch), reinterpret_cast<void**>(&object));
         if (FAILED(result)) {
             return result;
         }
@@ -386,7 +389,8 @@ std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectI
         return std::nullopt;
     }
     auto* accessible = new SkinAccessible(window, host, standard);
-    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(accessible));
+    const LRESULT answer =
+        LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(accessible));
     accessible->Release(); // the answer holds its own reference
     return answer;
 }

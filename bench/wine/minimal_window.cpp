@@ -26,8 +26,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     RegisterClassExW(&windowClass);
     HWND window = CreateWindowExW(0, L"Baseline", L"Baseline", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 206, 232, nullptr, nullptr, instance, nullptr);
-    CreateWindowExW(0, L"STATIC", L"Hello", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, window,
-                    nullptr, instance, nullptr);
+    CreateWindowExW(0, L"STATIC", L"Hello", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, window, nullptr,
+                    instance, nullptr);
     ShowWindow(window, show);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -26,7 +26,9 @@ private:
 // point somewhere in it.
 std::string number(Draw& draw) {
     const int kind = draw.below(10);
-    const int length = kind < 5 ? 1 + draw.below(3) : kind < 8 ? 4 + draw.below(6) : 10 + draw.below(8);
+    const int length = kind < 5   ? 1 + draw.below(3)
+                       : kind < 8 ? 4 + draw.below(6)
+                                  : 10 + draw.below(8);
     std::string digits;
     for (int i = 0; i < length; ++i) {
         digits += draw.digit();

@@ -55,7 +55,8 @@ int replayScript() {
         const Keypad keypad = skin ? Keypad::Skin : Keypad::CommandButton;
         if (isDigitWord(symbols)) {
             for (const char c : symbols) {
-                press(calculator, *test::keyForSymbol(std::string(1, c)), keypad, std::string(1, c));
+                press(calculator, *test::keyForSymbol(std::string(1, c)), keypad,
+                      std::string(1, c));
             }
         } else if (const auto key = test::keyForSymbol(symbols)) {
             press(calculator, *key, keypad, symbols);

@@ -51,8 +51,9 @@ const char* reportName(Report report) {
 } // namespace
 
 std::string stateLine(const CalculatorState& state, const KeyResult& result) {
-    std::string line = "|" + state.txtnum + "|" + std::string(operationCaption(state.pendingOperation)) +
-                       "|" + (state.pointFlag ? "t" : "f") + (state.appendFlag ? " y" : " n") +
+    std::string line = "|" + state.txtnum + "|" +
+                       std::string(operationCaption(state.pendingOperation)) + "|" +
+                       (state.pointFlag ? "t" : "f") + (state.appendFlag ? " y" : " n") +
                        (state.keypadFlag ? " yes" : " no") + "|";
     line += "entry=" + bits(state.entryValue) + " add=" + bits(state.addOperand) +
             " sub=" + bits(state.subtractOperand) + " mul=" + bits(state.multiplyOperand) +

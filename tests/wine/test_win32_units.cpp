@@ -16,14 +16,20 @@ using namespace varnik::win32;
 
 namespace {
 
-int failures = 0;
-
-void check(bool passed, const std::string& what) {
-    if (!passed) {
-        ++failures;
-        std::printf("FAIL: %s\n", what.c_str());
+// Counts and reports the checks that fail; the cases go on after a failure.
+class Checks {
+public:
+    void operator()(bool passed, const std::string& what) {
+        if (!passed) {
+            ++m_failures;
+            std::printf("FAIL: %s\n", what.c_str());
+        }
     }
-}
+    int failures() const { return m_failures; }
+
+private:
+    int m_failures = 0;
+};
 
 std::string describe(const std::optional<Action>& action) {
     if (!action) {
@@ -47,7 +53,7 @@ struct KeyRow {
 };
 
 // What each keyboard message does once the window model's table has read it.
-void keyboardMessagesReachTheirKeys() {
+void keyboardMessagesReachTheirKeys(Checks& check) {
     const Modifiers none{};
     const Modifiers ctrl{true, false, false};
     const Modifiers shift{false, true, false};
@@ -92,15 +98,17 @@ void keyboardMessagesReachTheirKeys() {
     check(!typedKeyOf(WM_MOUSEMOVE, 0, {}), "a mouse move is no typed key");
 }
 
-void textCrossesBetweenUtf8AndUtf16() {
+void textCrossesBetweenUtf8AndUtf16(Checks& check) {
     check(toWide("\xE0\xA7\xA7\xE0\xA7\xAB.5") == L"\u09E7\u09EB.5", "Bengali digits to UTF-16");
     check(toUtf8(L"\u09E7\u09EB.5") == "\xE0\xA7\xA7\xE0\xA7\xAB.5", "Bengali digits to UTF-8");
     check(toWide("").empty() && toUtf8(L"").empty(), "empty text");
-    check(toWide("1\xFF" "2") == L"1\uFFFD2", "a broken byte becomes U+FFFD");
+    check(toWide("1\xFF"
+                 "2") == L"1\uFFFD2",
+          "a broken byte becomes U+FFFD");
     check(toUtf8(std::wstring(L"a\0b", 3)) == std::string("a\0b", 3), "a null inside stays");
 }
 
-void layoutScalesWithTheDensity() {
+void layoutScalesWithTheDensity(Checks& check) {
     const Twips key{105, 630, 435, 420};
     const RECT at96 = pixelRect(key, 96);
     check(at96.left == 7 && at96.top == 42 && at96.right == 36 && at96.bottom == 70,
@@ -115,13 +123,13 @@ void layoutScalesWithTheDensity() {
     check(toColorRef(linkHoverColour) == RGB(0, 0, 255), "blue is blue");
 }
 
-void buttonIdentifiersMapToRows() {
+void buttonIdentifiersMapToRows(Checks& check) {
     check(!CommandButtons::rowOfId(0) && !CommandButtons::rowOfId(IDOK), "other identifiers");
     check(!CommandButtons::rowOfId(100 + static_cast<int>(commandButtonCount)), "past the last");
     check(CommandButtons::rowOfId(100) == std::size_t{0}, "the first row");
 }
 
-void clipboardKeepsBengaliText() {
+void clipboardKeepsBengaliText(Checks& check) {
     Win32Platform platform;
     platform.copyToClipboard("\xE0\xA7\xA7\xE0\xA7\xAB");
     check(platform.clipboardText() == std::optional<std::string>("\xE0\xA7\xA7\xE0\xA7\xAB"),
@@ -131,11 +139,16 @@ void clipboardKeepsBengaliText() {
 } // namespace
 
 int main() {
-    keyboardMessagesReachTheirKeys();
-    textCrossesBetweenUtf8AndUtf16();
-    layoutScalesWithTheDensity();
-    buttonIdentifiersMapToRows();
-    clipboardKeepsBengaliText();
-    std::printf(failures ? "%d failed\n" : "all passed\n", failures);
-    return failures ? 1 : 0;
+    Checks check;
+    keyboardMessagesReachTheirKeys(check);
+    textCrossesBetweenUtf8AndUtf16(check);
+    layoutScalesWithTheDensity(check);
+    buttonIdentifiersMapToRows(check);
+    clipboardKeepsBengaliText(check);
+    if (check.failures()) {
+        std::printf("%d failed\n", check.failures());
+        return 1;
+    }
+    std::printf("all passed\n");
+    return 0;
 }

@@ -19,7 +19,8 @@ using AccessiblePtr = std::unique_ptr<IAccessible, Released<IAccessible>>;
 
 AccessiblePtr clientObject(HWND window) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object)))) {
         return nullptr;
     }
@@ -56,7 +57,8 @@ std::vector<Child> childrenOf(IAccessible* parent) {
         child.id.lVal = CHILDID_SELF;
         if (entry.vt == VT_DISPATCH && entry.pdispVal) {
             IAccessible* object = nullptr;
-            entry.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
+            entry.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&object));
             child.object.reset(object);
         } else if (entry.vt == VT_I4) {
             parent->AddRef();

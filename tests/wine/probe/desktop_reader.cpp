@@ -85,10 +85,8 @@ std::string PixelWatch::run(int milliseconds) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
                           GetBValue(colour));
-            changes.add(Array()
-                            .add(quoted(std::string_view(hex)))
-                            .add(std::to_string(now - start))
-                            .str());
+            changes.add(
+                Array().add(quoted(std::string_view(hex))).add(std::to_string(now - start)).str());
         }
         Sleep(2);
     }

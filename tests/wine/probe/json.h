@@ -15,8 +15,12 @@ std::string quoted(std::string_view ascii);
 class Object {
 public:
     Object& add(std::string_view key, const std::string& json);
-    Object& add(std::string_view key, const char* text) { return add(key, quoted(std::string_view(text))); }
-    Object& add(std::string_view key, bool value) { return add(key, std::string(value ? "true" : "false")); }
+    Object& add(std::string_view key, const char* text) {
+        return add(key, quoted(std::string_view(text)));
+    }
+    Object& add(std::string_view key, bool value) {
+        return add(key, std::string(value ? "true" : "false"));
+    }
     Object& add(std::string_view key, long long value) { return add(key, std::to_string(value)); }
     std::string str() const { return "{" + m_body + "}"; }
 

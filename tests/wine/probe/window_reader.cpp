@@ -104,13 +104,14 @@ std::string describeControls(HWND window) {
         RECT at{};
         GetWindowRect(child, &at);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&at), 2);
-        list.add(Object()
-                     .add("class", quoted(classOf(child)))
-                     .add("text", quoted(textOf(child)))
-                     .add("enabled", IsWindowEnabled(child) != FALSE)
-                     .add("visible", IsWindowVisible(child) != FALSE)
-                     .add("rect", rectangle(at.left, at.top, at.right - at.left, at.bottom - at.top))
-                     .str());
+        list.add(
+            Object()
+                .add("class", quoted(classOf(child)))
+                .add("text", quoted(textOf(child)))
+                .add("enabled", IsWindowEnabled(child) != FALSE)
+                .add("visible", IsWindowVisible(child) != FALSE)
+                .add("rect", rectangle(at.left, at.top, at.right - at.left, at.bottom - at.top))
+                .str());
     }
     return list.str();
 }
@@ -175,7 +176,10 @@ std::string findCloseBox(HWND window) {
     if (left > right) {
         return "null";
     }
-    return Array().add(std::to_string((left + right) / 2)).add(std::to_string((top + bottom) / 2)).str();
+    return Array()
+        .add(std::to_string((left + right) / 2))
+        .add(std::to_string((top + bottom) / 2))
+        .str();
 }
 
 std::string describePopUpMenu() {
@@ -187,7 +191,9 @@ std::string describePopUpMenu() {
     }
     RECT at{};
     GetWindowRect(popUp, &at);
-    return Object().add("rect", rectangle(at.left, at.top, at.right - at.left, at.bottom - at.top)).str();
+    return Object()
+        .add("rect", rectangle(at.left, at.top, at.right - at.left, at.bottom - at.top))
+        .str();
 }
 
 } // namespace probe
