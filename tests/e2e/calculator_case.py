@@ -7,55 +7,17 @@ A test file subclasses CalculatorCase and ends with calculator_case.main().
 """
 
 import functools
-import json
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
+import window_layout  # noqa: E402
+from window_layout import layout, link_rect, skin, tab_order  # noqa: E402
 
 TITLE = "Varnik Calculator"
 BINARY = ASSETS = LAYOUT = None  # set from the command line
-
-
-@functools.lru_cache(maxsize=None)
-def layout():
-    """The window's layout as the program's tables give it (layout.json of the build)."""
-    with open(LAYOUT, encoding="utf-8") as file:
-        return json.load(file)
-
-
-def skin(action):
-    """A skin key by its action ("1", "+", "=", "Quit" …): its centre in window pixels, its
-    normal picture's number and its top-left corner."""
-    key = next(key for key in layout()["skinKeys"] if key["action"] == action)
-    left, top, width, height = key["pixels"]
-    return (left + width // 2, top + height // 2), key["normalImage"], (left, top)
-
-
-def tab_order():
-    """The hidden buttons' captions in Tab order, from the one focused at start-up."""
-    captions = [button["caption"] for button in layout()["commandButtons"]]
-    start = captions.index("About ")
-    return captions[start:] + captions[:start]
-
-
-def bare():
-    """A point of the bare window, just right of the one key."""
-    (_, y), _, (left, _) = skin("1")
-    return left + 32, y
-
-
-def link_centre():
-    left, top, width, height = layout()["link"]["pixels"]
-    return left + width // 2, top + height // 2
-
-
-def link_rect():
-    """The web link's box, less what the client area cuts off at the bottom."""
-    left, top, width, height = layout()["link"]["pixels"]
-    return left, top, width, min(height, layout()["client"]["pixels"][3] - top)
 
 
 @functools.lru_cache(maxsize=None)
@@ -67,6 +29,7 @@ class CalculatorCase(unittest.TestCase):
     """A test case that starts the real program for each test, with helpers to drive it."""
 
     def setUp(self):
+        window_layout.PATH = LAYOUT
         self.s = harness.Session(BINARY, TITLE).__enter__()
         self.addCleanup(self.s.close)
 
@@ -103,7 +66,7 @@ class CalculatorCase(unittest.TestCase):
 
     def key_picture(self, key):
         """Which of the key's two pictures the screen shows: "normal", "highlight" or None."""
-        _, normal, (left, top) = skin(key)
+        _, normal, (left, top, _, _) = skin(key)
         shot = self.s.screenshot()
         for kind, number in (("normal", normal), ("highlight", normal + 1)):
             if shot.share_matching(key_bitmap(number), left, top) > 0.98:

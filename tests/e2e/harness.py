@@ -14,70 +14,30 @@ accessibility bus); only the reader, atspi_reader.py in a process of its own, ge
         session.key("Tab", "space")
 """
 
-import argparse
-import ctypes
 import json
 import os
-import random
 import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
-import time
-import unittest
 
 import gi
 
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
+    ClickPacer, Image, PollTimeout, end_with_this_process, poll, poll_equal, run, run_tests,
+    start_xvfb)
+
 READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
-
-PR_SET_PDEATHSIG = 1
-_libc = ctypes.CDLL(None, use_errno=True)
-
-
-def _end_with_this_process():
-    """Runs in each child before exec: it gets SIGTERM when the harness dies, even killed."""
-    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
-
 
 # Two clicks within this time and distance would make a double-click (Qt's defaults).
 DOUBLE_CLICK_SECONDS = 0.4
 DOUBLE_CLICK_PIXELS = 5
-
-
-class PollTimeout(AssertionError):
-    pass
-
-
-def poll(what, probe, limit=5.0, interval=0.02):
-    """Calls probe() until it returns something true; returns that, or fails after limit s."""
-    deadline = time.monotonic() + limit
-    while True:
-        last = probe()
-        if last:
-            return last
-        if time.monotonic() > deadline:
-            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
-        time.sleep(interval)
-
-
-def poll_equal(what, probe, expected, limit=5.0):
-    """Waits until probe() == expected; the failure message shows the last value seen."""
-    seen = []
-
-    def matches():
-        seen[:] = [probe()]
-        return seen[0] == expected
-
-    try:
-        poll(what, matches, limit)
-    except PollTimeout:
-        last = seen[0] if seen else None
-        raise AssertionError(f"{what}: expected {expected!r}, saw {last!r}") from None
 
 
 class Node:
@@ -90,53 +50,6 @@ class Node:
         return f"<{self.role} {self.name!r} at {self.path}>"
 
 
-def run(*command, env=None, timeout=10):
-    return subprocess.run(command, env=env, check=True, capture_output=True, text=True,
-                          timeout=timeout).stdout
-
-
-class Image:
-    """An RGB picture: rows of (r, g, b) tuples."""
-
-    def __init__(self, width, height, pixels):
-        self.width, self.height, self.pixels = width, height, pixels
-
-    def at(self, x, y):
-        return self.pixels[y * self.width + x]
-
-    @staticmethod
-    def from_ppm(data):
-        # "P6\n<w> <h>\n<max>\n" then RGB bytes; ImageMagick writes no comments.
-        fields = data.split(maxsplit=4)
-        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
-        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
-        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
-        return Image(width, height, pixels)
-
-    @staticmethod
-    def from_bmp(path):
-        """An uncompressed 24-bit BMP, as the key pictures are stored."""
-        with open(path, "rb") as file:
-            data = file.read()
-        offset = int.from_bytes(data[10:14], "little")
-        width = int.from_bytes(data[18:22], "little", signed=True)
-        height = int.from_bytes(data[22:26], "little", signed=True)
-        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
-        stride = (3 * width + 3) // 4 * 4
-        pixels = []
-        for row in range(abs(height)):
-            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
-            start = offset + stored * stride
-            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
-        return Image(width, abs(height), pixels)
-
-    def share_matching(self, other, left, top):
-        """Share of other's pixels that equal this picture's at (left, top) onwards."""
-        same = sum(self.at(left + x, top + y) == other.at(x, y)
-                   for y in range(other.height) for x in range(other.width))
-        return same / (other.width * other.height)
-
-
 class Session:
     """One run of the program on its own X server and buses. Use as a context manager."""
 
@@ -144,7 +57,7 @@ class Session:
         self.binary, self.title, self.screen = binary, title, screen
         self.process = None  # the program under test
         self._started = []  # every process started here, in order
-        self._last_click = None  # (x, y, monotonic time)
+        self._clicks = ClickPacer(DOUBLE_CLICK_SECONDS, DOUBLE_CLICK_PIXELS)
         self.runtime_dir = None
 
     # Start and stop
@@ -164,7 +77,7 @@ class Session:
         # Its own process group, so that whatever it starts (the accessibility bus daemon,
         # activated services) ends with it in close().
         process = subprocess.Popen(command, env=env, start_new_session=True,
-                                   preexec_fn=_end_with_this_process, **kwargs)
+                                   preexec_fn=end_with_this_process, **kwargs)
         self._started.append(process)
         return process
 
@@ -175,7 +88,8 @@ class Session:
                 if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME")}
         base["XDG_RUNTIME_DIR"] = self.runtime_dir
 
-        base["DISPLAY"] = self._start_x_server(base)
+        xvfb, base["DISPLAY"] = start_xvfb(self.screen, env=base)
+        self._started.append(xvfb)
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                           base, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         base["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
@@ -199,34 +113,6 @@ class Session:
         self.focus_window()
         poll("the window to be active", lambda: any(
             "active" in node.states for node in self.top_levels()))
-
-    def _start_x_server(self, env):
-        """Starts Xvfb on a free display and returns its name once it accepts clients.
-
-        Display numbers are drawn at random from a high range: sandboxes that share this
-        machine's network namespace share the abstract X socket names too, and the low
-        numbers are the busy ones.
-        """
-        for _ in range(20):
-            number = random.randrange(100, 1000)
-            if os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            read_end, write_end = os.pipe()
-            xvfb = subprocess.Popen(
-                # No reset when the last client leaves: the bus launcher's short visit would
-                # make it refuse the program's connection for a moment.
-                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
-                 "-noreset", "-screen", "0", self.screen, "-dpi", "96"],
-                env=env, pass_fds=(write_end,), stderr=subprocess.DEVNULL,
-                start_new_session=True, preexec_fn=_end_with_this_process)
-            os.close(write_end)
-            with os.fdopen(read_end) as pipe:
-                written = pipe.readline().strip()  # nothing when the display was taken
-            if written == str(number):
-                self._started.append(xvfb)
-                return f":{number}"
-            xvfb.wait(5)
-        raise AssertionError("found no free X display")
 
     def _accessibility_bus(self, session_address):
         """Waits for the launcher to own org.a11y.Bus, then asks it for the bus address."""
@@ -319,15 +205,10 @@ class Session:
     def click(self, x, y, count=1):
         """Moves to (x, y) and clicks there once, or count times at once (a double-click);
         waits first if the click would otherwise join the one before into a double-click."""
-        if self._last_click:
-            last_x, last_y, when = self._last_click
-            waited = time.monotonic() - when
-            if (abs(x - last_x) <= DOUBLE_CLICK_PIXELS and abs(y - last_y) <= DOUBLE_CLICK_PIXELS
-                    and waited <= DOUBLE_CLICK_SECONDS):
-                time.sleep(DOUBLE_CLICK_SECONDS + 0.05 - waited)
+        self._clicks.before(x, y)
         self.move(x, y)
         self.xdotool("click", "--repeat", count, "--delay", 30, 1)
-        self._last_click = (x, y, time.monotonic())
+        self._clicks.clicked(x, y)
 
     def key(self, *names):
         """Presses and releases keys (X keysym names) on the focused window."""
@@ -389,16 +270,3 @@ class Session:
         """
         focused = [node.name for node in self.tree() if "focused" in node.states]
         return focused[-1] if focused else None
-
-
-def run_tests(module_globals, *paths):
-    """Runs the calling test file's unittest cases. Takes the --<path> options it names (for
-    example "binary", "assets") from the command line into the module's globals BINARY,
-    ASSETS …, as absolute paths, and passes the rest of the command line to unittest."""
-    parser = argparse.ArgumentParser()
-    for name in paths:
-        parser.add_argument(f"--{name}", required=True)
-    args, rest = parser.parse_known_args()
-    for name in paths:
-        module_globals[name.upper()] = os.path.abspath(getattr(args, name))
-    unittest.main(argv=[sys.argv[0]] + rest)

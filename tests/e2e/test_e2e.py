@@ -15,7 +15,8 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import calculator_case  # noqa: E402
 import harness  # noqa: E402
-from calculator_case import TITLE, bare, layout, link_centre, skin  # noqa: E402
+from calculator_case import TITLE  # noqa: E402
+from window_layout import bare, layout, link_centre, skin  # noqa: E402
 
 class Calculator(calculator_case.CalculatorCase):
     # Tests

@@ -15,7 +15,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import calculator_case  # noqa: E402
 import harness  # noqa: E402
-from calculator_case import layout  # noqa: E402
+from window_layout import layout  # noqa: E402
 
 DISPLAY_FACE = (239, 239, 239)
 FLASH_GREY = (154, 154, 154)

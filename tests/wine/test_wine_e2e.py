@@ -10,7 +10,6 @@ Usage: test_wine_e2e.py --program varnik-calculator.exe --probe probe.exe --asse
 """
 
 import functools
-import json
 import os
 import stat
 import sys
@@ -20,52 +19,17 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import wine_harness as harness  # noqa: E402
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import window_layout  # noqa: E402
+from window_layout import bare, layout, link_centre, link_rect, pixels, skin, tab_order  # noqa: E402
+
 PROGRAM = PROBE = ASSETS = LAYOUT = None  # from the command line
 DESKTOP = None  # one X server and Wine prefix for every case: a prefix takes seconds to make
 BROWSER_LOG = None
 
 
-@functools.lru_cache(maxsize=None)
-def layout():
-    with open(LAYOUT, encoding="utf-8") as file:
-        return json.load(file)
-
-
 def title():
     return layout()["caption"]
-
-
-def pixels(twips, dpi):
-    """A rectangle of the layout in pixels at dpi, edges rounded as the program rounds them."""
-    left, top, width, height = twips
-    edge = lambda t: (t * dpi + 720) // 1440
-    return [edge(left), edge(top), edge(left + width) - edge(left), edge(top + height) - edge(top)]
-
-
-def skin(action, dpi=96):
-    """A skin key by its action ("1", "+", "=", "Quit" ...): its centre in client pixels, its
-    normal picture's number and its rectangle."""
-    key = next(key for key in layout()["skinKeys"] if key["action"] == action)
-    left, top, width, height = pixels(key["twips"], dpi)
-    return (left + width // 2, top + height // 2), key["normalImage"], [left, top, width, height]
-
-
-def tab_cycle():
-    """The hidden buttons' captions in Tab order, from About (focused at start-up) on."""
-    captions = [button["caption"] for button in layout()["commandButtons"]]
-    start = captions.index("About ")
-    return captions[start:] + captions[:start]
-
-
-def bare():
-    """A point of the bare window, just right of the one key."""
-    (_, y), _, (left, _, _, _) = skin("1")
-    return left + 32, y
-
-
-def link_centre():
-    left, top, width, height = layout()["link"]["pixels"]
-    return left + width // 2, top + height // 2
 
 
 def opened():
@@ -94,6 +58,7 @@ def key_picture(program, key, dpi=96):
 
 def setUpModule():
     global DESKTOP, BROWSER_LOG
+    window_layout.PATH = LAYOUT
     # A stand-in browser first on PATH: Wine's winebrowser hands the address to xdg-open.
     browser_dir = tempfile.mkdtemp(prefix="varnik-browser-")
     BROWSER_LOG = os.path.join(browser_dir, "opened")
@@ -128,7 +93,7 @@ class WindowsProgram(unittest.TestCase):
     def tab_to(self, caption):
         """Presses Tab as often as the Tab order needs to reach the button, then checks it."""
         stops = [c["text"] for c in self.p.controls() if c["class"] == "Button" and c["enabled"]]
-        cycle = [name for name in tab_cycle() if name in stops]
+        cycle = [name for name in tab_order() if name in stops]
         steps = (cycle.index(caption) - cycle.index(self.p.focus())) % len(cycle)
         if steps:
             self.p.key(*["Tab"] * steps)
@@ -150,8 +115,7 @@ class WindowsProgram(unittest.TestCase):
                 if self.key_picture(key["action"]) == "highlight"]
 
     def blue_link_pixels(self):
-        left, top, width, height = layout()["link"]["pixels"]
-        height = min(height, layout()["client"]["pixels"][3] - top)
+        left, top, width, height = link_rect()
         shot = self.p.client_shot()
         return sum(b - max(r, g) > 100 for y in range(top, top + height)
                    for x in range(left, left + width) for r, g, b in [shot.at(x, y)])
@@ -233,7 +197,7 @@ class WindowsProgram(unittest.TestCase):
     # The hidden buttons, Tab and the space bar
 
     def test_tab_walks_the_tab_order_and_space_presses(self):
-        cycle = tab_cycle()
+        cycle = tab_order()
         for caption in cycle[1:] + cycle[:1]:
             self.p.key("Tab")
             self.expect_focus(caption)

@@ -12,53 +12,22 @@ under Wine beside it and reads windows with public Win32 calls, and through scre
         poll_equal("display", program.display_text, " 7")
 """
 
-import argparse
 import json
 import os
-import random
 import select
 import shutil
 import signal
 import subprocess
 import sys
 import tempfile
-import time
-import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
+    ClickPacer, Image, poll, poll_equal, run_tests, start_xvfb)
 
 # Two clicks within this time and distance make a double-click (Wine's defaults: 500 ms, 4 px).
 DOUBLE_CLICK_SECONDS = 0.5
 DOUBLE_CLICK_PIXELS = 4
-
-
-class PollTimeout(AssertionError):
-    pass
-
-
-def poll(what, probe, limit=10.0, interval=0.02):
-    """Calls probe() until it returns something true; returns that, or fails after limit s."""
-    deadline = time.monotonic() + limit
-    while True:
-        last = probe()
-        if last:
-            return last
-        if time.monotonic() > deadline:
-            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
-        time.sleep(interval)
-
-
-def poll_equal(what, probe, expected, limit=10.0):
-    """Waits until probe() == expected; the failure message shows the last value seen."""
-    seen = []
-
-    def matches():
-        seen[:] = [probe()]
-        return seen[0] == expected
-
-    try:
-        poll(what, matches, limit)
-    except PollTimeout:
-        raise AssertionError(f"{what}: expected {expected!r}, saw {seen[0] if seen else None!r}") \
-            from None
 
 
 def wine_tools():
@@ -74,46 +43,6 @@ def wine_tools():
                    "/usr/lib/wine/wineserver")
     assert loader and server, "Wine is not installed (scripts/install-deps.sh windows)"
     return loader, server
-
-
-class Image:
-    """An RGB picture: rows of (r, g, b) tuples."""
-
-    def __init__(self, width, height, pixels):
-        self.width, self.height, self.pixels = width, height, pixels
-
-    def at(self, x, y):
-        return self.pixels[y * self.width + x]
-
-    @staticmethod
-    def from_ppm(data):
-        fields = data.split(maxsplit=4)  # "P6 <w> <h> 255" then RGB bytes
-        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
-        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
-        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
-        return Image(width, height, pixels)
-
-    @staticmethod
-    def from_bmp(path):
-        """An uncompressed 24-bit BMP, as the key pictures are stored."""
-        with open(path, "rb") as file:
-            data = file.read()
-        offset = int.from_bytes(data[10:14], "little")
-        width = int.from_bytes(data[18:22], "little", signed=True)
-        height = int.from_bytes(data[22:26], "little", signed=True)
-        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
-        stride = (3 * width + 3) // 4 * 4
-        pixels = []
-        for row in range(abs(height)):
-            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
-            start = offset + stored * stride
-            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
-        return Image(width, abs(height), pixels)
-
-    def differing(self, other, left, top):
-        """How many of other's pixels differ from this picture's at (left, top) onwards."""
-        return sum(self.at(left + x, top + y) != other.at(x, y)
-                   for y in range(other.height) for x in range(other.width))
 
 
 class Desktop:
@@ -150,7 +79,7 @@ class Desktop:
             # Never offer to install Mono or Gecko: that dialog would wait for a click.
             "WINEDLLOVERRIDES": "mscoree,mshtml=", "WINEDEBUG": "-all",
         }
-        self.env["DISPLAY"] = self._start_x_server()
+        self._xvfb, self.env["DISPLAY"] = start_xvfb(f"{self.screen}x24", self.dpi)
         subprocess.run([self.loader, "wineboot", "-i"], env=self.env, check=True, timeout=180,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self.dpi != 96:
@@ -159,26 +88,6 @@ class Desktop:
         self._probe = subprocess.Popen([self.loader, self.probe_exe, self.title], env=self.env,
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                        stderr=subprocess.DEVNULL, text=True)
-
-    def _start_x_server(self):
-        """Starts Xvfb on a free display number and returns its name once it takes clients."""
-        for _ in range(20):
-            number = random.randrange(100, 1000)
-            if os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            read_end, write_end = os.pipe()
-            xvfb = subprocess.Popen(
-                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
-                 "-noreset", "-screen", "0", f"{self.screen}x24", "-dpi", str(self.dpi)],
-                pass_fds=(write_end,), stderr=subprocess.DEVNULL, start_new_session=True)
-            os.close(write_end)
-            with os.fdopen(read_end) as pipe:
-                written = pipe.readline().strip()
-            if written == str(number):
-                self._xvfb = xvfb
-                return f":{number}"
-            xvfb.wait(5)
-        raise AssertionError("found no free X display")
 
     def close(self):
         if self._probe:
@@ -253,7 +162,7 @@ class Program:
         # The pointer where the last run left it would light a key of the new window.
         desktop.xdotool("mousemove", *(int(n) - 10 for n in desktop.screen.split("x")))
         self.process = desktop.wine(program, *args)
-        self._last_click = None
+        self._clicks = ClickPacer(DOUBLE_CLICK_SECONDS, DOUBLE_CLICK_PIXELS)
         try:
             self.window = poll("the program's window", lambda: self._running() and
                                desktop.ask("window"), 30)
@@ -311,15 +220,10 @@ class Program:
     def click(self, x, y, button=1, count=1):
         """Moves to (x, y) and clicks there, count times at once (2: a double-click); first
         waits out the double-click time if this click would join the last one."""
-        if self._last_click:
-            last_x, last_y, when = self._last_click
-            waited = time.monotonic() - when
-            if (abs(x - last_x) <= DOUBLE_CLICK_PIXELS and abs(y - last_y) <= DOUBLE_CLICK_PIXELS
-                    and waited <= DOUBLE_CLICK_SECONDS):
-                time.sleep(DOUBLE_CLICK_SECONDS + 0.05 - waited)
+        self._clicks.before(x, y)
         self.move(x, y)
         self.desktop.xdotool("click", "--repeat", count, "--delay", 30, button)
-        self._last_click = (x, y, time.monotonic())
+        self._clicks.clicked(x, y)
 
     def key(self, *names):
         """Presses and releases keys (X keysym names, "ctrl+c" ...) on the focused window."""
@@ -341,16 +245,3 @@ class Program:
     def client_shot(self):
         width, height = self.window["client"][2:]
         return self.desktop.screenshot(*self.origin, width, height)
-
-
-def run_tests(module_globals, *paths):
-    """Runs the calling test file's unittest cases. Takes the --<path> options it names from the
-    command line into the module's globals (upper case, as absolute paths); passes the rest to
-    unittest."""
-    parser = argparse.ArgumentParser()
-    for name in paths:
-        parser.add_argument(f"--{name}", required=True)
-    args, rest = parser.parse_known_args()
-    for name in paths:
-        module_globals[name.upper()] = os.path.abspath(getattr(args, name))
-    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

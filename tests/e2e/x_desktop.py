@@ -1,0 +1,166 @@
+# SPDX-License-Identifier: MIT
+"""What the tests that drive a real program on a private X server share, whether the program
+is the Qt one (harness.py) or the Windows one under Wine (../wine/wine_harness.py): polling
+with a time limit, pictures from screenshots and bitmaps, a private Xvfb, clicks spaced so
+that two never make a double-click, and running a test file's cases."""
+
+import argparse
+import ctypes
+import os
+import random
+import signal
+import subprocess
+import sys
+import time
+import unittest
+
+PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def end_with_this_process():
+    """Runs in a child before exec: it gets SIGTERM when the test dies, even killed."""
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+class PollTimeout(AssertionError):
+    pass
+
+
+def poll(what, probe, limit=10.0, interval=0.02):
+    """Calls probe() until it returns something true; returns that, or fails after limit s."""
+    deadline = time.monotonic() + limit
+    while True:
+        last = probe()
+        if last:
+            return last
+        if time.monotonic() > deadline:
+            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
+        time.sleep(interval)
+
+
+def poll_equal(what, probe, expected, limit=10.0):
+    """Waits until probe() == expected; the failure message shows the last value seen."""
+    seen = []
+
+    def matches():
+        seen[:] = [probe()]
+        return seen[0] == expected
+
+    try:
+        poll(what, matches, limit)
+    except PollTimeout:
+        last = seen[0] if seen else None
+        raise AssertionError(f"{what}: expected {expected!r}, saw {last!r}") from None
+
+
+def run(*command, env=None, timeout=10):
+    return subprocess.run(command, env=env, check=True, capture_output=True, text=True,
+                          timeout=timeout).stdout
+
+
+class Image:
+    """An RGB picture: rows of (r, g, b) tuples."""
+
+    def __init__(self, width, height, pixels):
+        self.width, self.height, self.pixels = width, height, pixels
+
+    def at(self, x, y):
+        return self.pixels[y * self.width + x]
+
+    @staticmethod
+    def from_ppm(data):
+        # "P6\n<w> <h>\n<max>\n" then RGB bytes; ImageMagick writes no comments.
+        fields = data.split(maxsplit=4)
+        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
+        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
+        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
+        return Image(width, height, pixels)
+
+    @staticmethod
+    def from_bmp(path):
+        """An uncompressed 24-bit BMP, as the key pictures are stored."""
+        with open(path, "rb") as file:
+            data = file.read()
+        offset = int.from_bytes(data[10:14], "little")
+        width = int.from_bytes(data[18:22], "little", signed=True)
+        height = int.from_bytes(data[22:26], "little", signed=True)
+        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
+        stride = (3 * width + 3) // 4 * 4
+        pixels = []
+        for row in range(abs(height)):
+            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
+            start = offset + stored * stride
+            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
+        return Image(width, abs(height), pixels)
+
+    def differing(self, other, left, top):
+        """How many of other's pixels differ from this picture's at (left, top) onwards."""
+        return sum(self.at(left + x, top + y) != other.at(x, y)
+                   for y in range(other.height) for x in range(other.width))
+
+    def share_matching(self, other, left, top):
+        """Share of other's pixels that equal this picture's at (left, top) onwards."""
+        return 1 - self.differing(other, left, top) / (other.width * other.height)
+
+
+def start_xvfb(screen, dpi=96, env=None):
+    """Starts Xvfb on a free display; returns the process and the display's name once it
+    takes clients.
+
+    Display numbers are drawn at random from a high range: sandboxes that share this
+    machine's network namespace share the abstract X socket names too, and the low numbers
+    are the busy ones.
+    """
+    for _ in range(20):
+        number = random.randrange(100, 1000)
+        if os.path.exists(f"/tmp/.X{number}-lock"):
+            continue
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            # No reset when the last client leaves: a short visit by another client would
+            # make it refuse the program's connection for a moment.
+            ["Xvfb", f":{number}", "-displayfd", str(write_end), "-nolisten", "tcp",
+             "-noreset", "-screen", "0", screen, "-dpi", str(dpi)],
+            env=env, pass_fds=(write_end,), stderr=subprocess.DEVNULL,
+            start_new_session=True, preexec_fn=end_with_this_process)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            written = pipe.readline().strip()  # nothing when the display was taken
+        if written == str(number):
+            return xvfb, f":{number}"
+        xvfb.wait(5)
+    raise AssertionError("found no free X display")
+
+
+class ClickPacer:
+    """Two clicks within the desktop's double-click time and distance make a double-click:
+    before a click that would join the last one, wait the time out."""
+
+    def __init__(self, seconds, pixels):
+        self.seconds, self.pixels = seconds, pixels
+        self._last = None  # (x, y, monotonic time)
+
+    def before(self, x, y):
+        if self._last:
+            last_x, last_y, when = self._last
+            waited = time.monotonic() - when
+            if (abs(x - last_x) <= self.pixels and abs(y - last_y) <= self.pixels
+                    and waited <= self.seconds):
+                time.sleep(self.seconds + 0.05 - waited)
+
+    def clicked(self, x, y):
+        self._last = (x, y, time.monotonic())
+
+
+def run_tests(module_globals, *paths):
+    """Runs the calling test file's unittest cases. Takes the --<path> options it names (for
+    example "binary", "assets") from the command line into the module's globals BINARY,
+    ASSETS …, as absolute paths, and passes the rest of the command line to unittest."""
+    parser = argparse.ArgumentParser()
+    for name in paths:
+        parser.add_argument(f"--{name}", required=True)
+    args, rest = parser.parse_known_args()
+    for name in paths:
+        module_globals[name.upper()] = os.path.abspath(getattr(args, name))
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
