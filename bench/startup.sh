@@ -14,10 +14,8 @@ runs=${1:-9}
 scripts/install-deps.sh build bench
 cmake -S . -B build/startup -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/startup --target varnik-calculator >/dev/null
-cmake -S bench/startup -B build/startup/tools -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/startup/tools >/dev/null
-
-probe=build/startup/tools/startup_probe
+source bench/common.sh
+build_probe
 baseline=build/startup/tools/baseline_window
 calculator=build/startup/qt/varnik-calculator
 
@@ -29,18 +27,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server on a free display number, which Xvfb writes to the file it is given.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+start_xvfb "$work"
 
 # The same plain session for both programs: only this display and a private runtime folder.
 mkdir -m 700 "$work/runtime"
-export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 
 measure() { # program, result file
     "$probe" -- "$1" >>"$2"
@@ -57,10 +48,6 @@ for _ in $(seq "$runs"); do
     measure "$calculator" "$work/calculator"
 done
 
-median() { # column of a result file
-    sort -n -k"$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
-        print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 base_ms=$(median "$work/baseline" 1)
 calc_ms=$(median "$work/calculator" 1)
 base_kib=$(median "$work/baseline" 2)

@@ -6,7 +6,7 @@
 # wineserver stays warm between runs. Also prints the size of both .exe files.
 # Usage: bench/wine/startup.sh [runs per program, default 9]
 # Builds the Windows programs with the windows preset (build/windows) and the timing probe of
-# bench/startup for Linux in build/wine-bench.
+# bench/startup for Linux in build/startup/tools.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -16,11 +16,8 @@ runs=${1:-9}
 scripts/install-deps.sh build bench windows
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target varnik-calculator minimal_window >/dev/null
-mkdir -p build/wine-bench
-probe=build/wine-bench/startup_probe
-if [ ! -x "$probe" ] || [ bench/startup/startup_probe.cpp -nt "$probe" ]; then
-    g++ -std=c++17 -O2 -Wall -o "$probe" bench/startup/startup_probe.cpp -lX11 -lXdamage
-fi
+source bench/common.sh
+build_probe
 calculator=build/windows/win32/varnik-calculator.exe
 baseline=build/windows/bench/wine/minimal_window.exe
 
@@ -34,23 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server on a free display number of a high range (sandboxes sharing this machine's
-# network namespace share the low ones).
-for _ in $(seq 20); do
-    number=$((100 + RANDOM % 900))
-    [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
-        2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] && break
-    xvfb_pid=""
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb "$work"
 
 # A warm wineserver: it stays up between the runs instead of starting with each program.
 mkdir -p "$WINEPREFIX"
@@ -68,10 +49,6 @@ for _ in $(seq "$runs"); do
     measure "$calculator" "$work/calculator"
 done
 
-median() { # column of a result file
-    sort -n -k"$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END {
-        print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
 awk -v runs="$runs" -v bms="$(median "$work/baseline" 1)" -v cms="$(median "$work/calculator" 1)" \
     -v bsize="$(stat -c %s "$baseline")" -v csize="$(stat -c %s "$calculator")" \
     -v cores="$(nproc)" -v load="$load_before $(cut -d' ' -f1 /proc/loadavg)" 'BEGIN {
