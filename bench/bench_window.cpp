@@ -38,6 +38,7 @@ public:
     void showHighlight(std::size_t, bool) override {}
     void colourLink(BgrColour) override {}
     void focusButton(std::size_t) override {}
+    void flashDisplay() override {}
 };
 
 // One move through the window model: finding what is under the pointer, then the leave test.
