@@ -33,8 +33,8 @@ summary() {
 trap summary EXIT
 
 begin_stage main "build in build/test and run every test"
-scripts/install-deps.sh build test
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/install-deps.sh build test bench
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNIK_BUILD_BENCH=ON >/dev/null
 cmake --build build/test
 # Two at a time: many tests mostly wait (for double-click intervals, X servers, the soak).
 ctest --test-dir build/test --output-on-failure --timeout 400 -j2
