@@ -22,7 +22,6 @@ struct PointerTarget {
     bool operator==(const PointerTarget& other) const {
         return kind == other.kind && key == other.key;
     }
-    bool operator!=(const PointerTarget& other) const { return !(*this == other); }
 };
 
 /// The topmost visible picture or label under the point (in twips), in the stacking order; the
