@@ -41,5 +41,7 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install may hold the package lock for a while (a second build on the machine).
+lock=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${lock[@]}" update -qq
+"${sudo[@]}" apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
