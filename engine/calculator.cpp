@@ -171,12 +171,14 @@ KeyResult Calculator::operationKey(Operation operation, double CalculatorState::
     }
     m_state.appendFlag = false;
     m_state.pendingOperation = operation;
+    // The next key begins a new number, so the point is free again, even if the display
+    // turns out to hold no number.
+    resetPoint();
     const auto value = parseNumber(m_state.txtnum);
     if (!value) {
         return untrapped(Failure::NotANumber);
     }
     m_state.*operand = *value;
-    resetPoint();
     return {};
 }
 
@@ -221,7 +223,9 @@ KeyResult Calculator::ComputeResult(Keypad keypad) {
 }
 
 KeyResult Calculator::changeMemory(bool add) {
+    // Ends the number being typed: the next key begins a new one, with the point free again.
     m_state.appendFlag = false;
+    resetPoint();
     const auto value = parseNumber(m_state.txtnum);
     if (!value) {
         return untrapped(Failure::NotANumber);

@@ -31,8 +31,9 @@ std::string brokenInvariant(const CalculatorState& state, const KeyResult& resul
     if (std::count(text.begin(), text.end(), '.') > 1) {
         return "two points";
     }
-    if (state.cmdpointEnabled() == state.pointFlag) {
-        return "point button out of step";
+    // A digit now would begin a new number, so a point must be able to begin it too.
+    if (!state.appendFlag && state.pointFlag) {
+        return "point blocked while the next key begins a new number";
     }
     if (!allFinite(state)) {
         return "NaN or infinity stored";

@@ -70,7 +70,6 @@ void TestCalculator::check() {
              caption);
     QCOMPARE(flagsText(state), flags);
     QCOMPARE(resultText(last), result);
-    QCOMPARE(state.cmdpointEnabled(), !state.pointFlag);
 }
 
 // The tables read best one row to a line.
@@ -172,7 +171,7 @@ void TestCalculator::memory_data() {
     QTest::newRow("number after M+ replaces") << "5 M+ 3" << "3" << "" << "f y no" << "ok";
     QTest::newRow("digit after recall extends typed digits")
         << "5 M+ 2 MR 7" << "57" << "" << "f y no" << "ok";
-    QTest::newRow("M+ keeps the point state") << "1.5 M+" << " 1.5" << "" << "t n no" << "ok";
+    QTest::newRow("M+ frees the point") << "1.5 M+" << " 1.5" << "" << "f n no" << "ok";
     QTest::newRow("memory survives Clear and operations")
         << "4 M+ C 2 + 3 = MR" << "4" << "Addition" << "f y no" << "ok";
     QTest::newRow("memory keys keep the caption") << "2 * M+" << " 2" << "Multiplication"
@@ -189,8 +188,8 @@ void TestCalculator::failures_data() {
         << "C . =" << "." << " " << "t y no" << "NotANumber/MessageBox";
     QTest::newRow("operation key on a blank display")
         << "C +" << "" << "Addition" << "f n no" << "NotANumber/ErrorReport";
-    QTest::newRow("failed operation keeps the point")
-        << "C . *" << "." << "Multiplication" << "t n no" << "NotANumber/ErrorReport";
+    QTest::newRow("failed operation frees the point")
+        << "C . *" << "." << "Multiplication" << "f n no" << "NotANumber/ErrorReport";
     QTest::newRow("skin operation on a blank display")
         << "s5 sC 1 C s/" << "" << " " << "f y no" << "ok";
     QTest::newRow("M+ on the start blank") << "M+" << " " << "" << "f n no"
@@ -230,8 +229,23 @@ void TestCalculator::mendedFaults_data() {
                                               << "ok";
     QTest::newRow("skin point beginning an entry after M+")
         << "2.5 M+ s. 5" << ".5" << "" << "t y no" << "ok";
-    QTest::newRow("memory of typed decimals") << "2.5 M+ 1.5 M+ MR" << "4" << "" << "t n no"
+    QTest::newRow("memory of typed decimals") << "2.5 M+ 1.5 M+ MR" << "4" << "" << "f n no"
                                               << "ok";
+    // A key that ends the number being typed frees the point, whether or not it fails: the
+    // point then begins the next number on either keypad.
+    QTest::newRow("point after M+ begins the next number")
+        << "2.5 M+ . 5 + 1 =" << "1.5" << "Addition" << "f y no" << "ok";
+    QTest::newRow("point after M- begins the next number")
+        << "2.5 M- . 5" << ".5" << "" << "t y no" << "ok";
+    QTest::newRow("point after a failed M+") << "C . M+ . 5" << ".5" << " " << "t y no" << "ok";
+    QTest::newRow("skin point after a failed M-") << "C . M- s. 5" << ".5" << " " << "t y no"
+                                                  << "ok";
+    QTest::newRow("point after an overflowing M+")
+        << toTheTop + "M+ M+ . 5" << ".5" << "Multiplication" << "t y no" << "ok";
+    QTest::newRow("point after a failed operation key")
+        << "C . * . 5" << ".5" << "Multiplication" << "t y no" << "ok";
+    QTest::newRow("skin point after a failed skin operation key")
+        << "s1 C . s/ s. 5" << ".5" << "Division" << "t y yes" << "ok";
     QTest::newRow("point on a result holding a point")
         << "1.5 + 1 = ." << "2.5" << "Addition" << "t y no" << "ok";
     QTest::newRow("point on a result holding an exponent")

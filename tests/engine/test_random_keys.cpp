@@ -28,7 +28,6 @@ void TestRandomKeys::invariantsHold() {
         {6, 6, 6, 6, 6, 6, 6, 6, 6, 8, 4, 2, 3, 3, 5, 3, 6, 2, 2, 2, 1, 3});
     QCOMPARE(static_cast<int>(pickKey.max()) + 1, keyCount);
     std::bernoulli_distribution onSkin(0.5);
-    long presses = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         std::mt19937 random(seed);
         Calculator calculator = test::startedCalculator();
@@ -36,7 +35,6 @@ void TestRandomKeys::invariantsHold() {
             const auto key = static_cast<Key>(pickKey(random));
             const Keypad keypad = onSkin(random) ? Keypad::Skin : Keypad::CommandButton;
             const KeyResult result = calculator.press(key, keypad);
-            ++presses;
             const std::string broken = test::brokenInvariant(calculator.state(), result);
             if (!broken.empty()) {
                 QFAIL(qPrintable(QString("seed %1, press %2: %3 (display \"%4\")")
@@ -47,7 +45,6 @@ void TestRandomKeys::invariantsHold() {
             }
         }
     }
-    QCOMPARE(presses, 200000L);
 }
 
 QTEST_APPLESS_MAIN(TestRandomKeys)
