@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
-#include "skin_picture.h"
+#include "form1.h"
+#include "form1_widget.h"
+#include "qt_units.h"
+#include "skin_key_widget.h"
 
 #include <QAccessibleWidget>
 
@@ -9,45 +12,55 @@ namespace varnik {
 
 namespace {
 
-// A key's normal picture stands for the whole key: it is always shown, while the highlight
-// in front of it comes and goes with the pointer. Pressing it runs the key as a click on the
-// lit key would.
+// A skin key is a push button named for what it does; pressing it runs the key as a click on
+// the lit key would. The names and the action come from the window model, as on every desktop.
 class SkinKeyAccessible : public QAccessibleWidget {
 public:
-    explicit SkinKeyAccessible(SkinPicture* picture)
-        : QAccessibleWidget(picture, QAccessible::PushButton) {}
+    explicit SkinKeyAccessible(SkinKeyWidget* key)
+        : QAccessibleWidget(key, QAccessible::PushButton) {}
 
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            return toQString(skinKey().model().accessibleKey(skinKey().key()).name);
+        }
+        return QAccessibleWidget::text(kind);
+    }
     QStringList actionNames() const override { return {pressAction()}; }
-
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            static_cast<SkinPicture*>(widget())->press();
+            skinKey().model().pressSkinKey(skinKey().key());
         }
     }
+
+private:
+    SkinKeyWidget& skinKey() const { return *static_cast<SkinKeyWidget*>(widget()); }
 };
 
-// The highlight pictures only paint the lit key: a picture, no control of its own.
-class HighlightAccessible : public QAccessibleWidget {
+// The calculator's window: a window whose children a screen reader finds where the model
+// says they are.
+class WindowAccessible : public QAccessibleWidget {
 public:
-    explicit HighlightAccessible(QWidget* picture)
-        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+    explicit WindowAccessible(Form1Widget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        auto* window = static_cast<Form1Widget*>(widget());
+        const QPoint local = window->mapFromGlobal(QPoint(x, y));
+        if (const auto key = window->model().skinKeyAt(toTwips(local.x()), toTwips(local.y()))) {
+            return QAccessible::queryAccessibleInterface(window->skinKeyWidget(*key));
+        }
+        return QAccessibleWidget::childAt(x, y);
+    }
 };
 
-QAccessibleInterface* factory(const QString& className, QObject* object) {
-    // Qt offers a plain QWidget as a filler; the calculator's window is one. Message boxes and
-    // the other widgets have their own classes and keep Qt's interfaces.
-    if (className == QLatin1String("QWidget") && object->isWidgetType() &&
-        static_cast<QWidget*>(object)->isWindow()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
+    if (auto* key = qobject_cast<SkinKeyWidget*>(object)) {
+        return new SkinKeyAccessible(key);
     }
-    auto* picture = qobject_cast<SkinPicture*>(object);
-    if (!picture) {
-        return nullptr;
+    if (auto* window = qobject_cast<Form1Widget*>(object)) {
+        return new WindowAccessible(window);
     }
-    if (picture->isHighlight()) {
-        return new HighlightAccessible(picture);
-    }
-    return new SkinKeyAccessible(picture);
+    return nullptr;
 }
 
 } // namespace

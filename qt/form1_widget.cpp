@@ -2,7 +2,7 @@
 #include "form1_widget.h"
 
 #include "qt_units.h"
-#include "skin_picture.h"
+#include "skin_key_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
-#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 
 namespace varnik {
 
@@ -22,8 +24,8 @@ template <typename Widget> void placeControl(Widget* widget, const char* name, c
     widget->setGeometry(toQRect(at));
 }
 
-// The pictures and labels are drawn by their widgets, but the window model decides which of
-// them takes the pointer: their events go to the window.
+// The labels and the skin's stand-ins are drawn where they are, but the window model decides
+// what takes the pointer: their events go to the window.
 void leavePointerToWindow(QWidget* control) {
     control->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -88,59 +90,45 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform)
     createCommandButtons();
     createDisplay();
     createLabels();
-    createSkin();
+    createSkinKeys();
     applyStackingOrder();
     applyTabOrder();
     setWindowState(Qt::WindowNoState);
-    m_txtnum->setAlignment(Qt::AlignRight);
 
-    m_flashEnd = new QTimer(this);
-    m_flashEnd->setSingleShot(true);
-    m_flashEnd->setInterval(displayFlashMilliseconds);
-    connect(m_flashEnd, &QTimer::timeout, this, [this] { paintDisplay(displayBackground); });
     // Keys typed on any control come to the window (the buttons pass on what they do not
     // take); the focus moving among the buttons is reported as it happens.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         const auto button = std::find(m_buttons.begin(), m_buttons.end(), now);
-        if (button != m_buttons.end()) {
-            m_model.focusMoved(static_cast<std::size_t>(button - m_buttons.begin()));
-        }
+        m_model.focusMoved(button == m_buttons.end() ? std::nullopt
+                                                     : std::optional(static_cast<std::size_t>(
+                                                           button - m_buttons.begin())));
     });
     m_model.load();
 }
 
 void Form1Widget::createCommandButtons() {
-    for (std::size_t row = 0; row < commandButtonCount; ++row) {
-        const CommandButtonRow& button = commandButtons[row];
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        const ButtonPart& button = commandButton(b);
         auto* widget = new QPushButton(QString::fromLatin1(button.caption), this);
         placeControl(widget, button.name, button.geometry);
         widget->setFont(toQFont(button.font, font()));
         QPalette colours = widget->palette();
         colours.setColor(QPalette::Button, toQColor(button.background));
         widget->setPalette(colours);
-        connect(widget, &QPushButton::clicked, this, [this, row] { m_model.clickButton(row); });
-        m_buttons[row] = widget;
+        connect(widget, &QPushButton::clicked, this, [this, b] { m_model.clickButton(b); });
+        m_buttons[b] = widget;
     }
 }
 
 void Form1Widget::createDisplay() {
     m_txtnum = new QLineEdit(this);
     placeControl(m_txtnum, displayName, displayGeometry);
-    m_txtnum->setEnabled(false);
-    m_txtnum->setAccessibleName(QStringLiteral("Display"));
-    m_txtnum->setMaxLength(static_cast<int>(displayLimit));
+    m_txtnum->setEnabled(!DisplayScene::readOnly);
+    m_txtnum->setAccessibleName(QString::fromLatin1(displayAccessibleName));
+    m_txtnum->setMaxLength(static_cast<int>(DisplayScene::maxLength));
     m_txtnum->setFont(toQFont(displayFont, font()));
     QPalette colours = m_txtnum->palette();
-    colours.setColor(QPalette::Disabled, QPalette::Text, toQColor(displayTextColour));
-    m_txtnum->setPalette(colours);
-    paintDisplay(displayBackground);
-}
-
-void Form1Widget::paintDisplay(BgrColour background) {
-    QPalette colours = m_txtnum->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colours.setColor(group, QPalette::Base, toQColor(background));
-    }
+    colours.setColor(QPalette::Disabled, QPalette::Text, toQColor(DisplayScene::textColour));
     m_txtnum->setPalette(colours);
 }
 
@@ -150,7 +138,6 @@ void Form1Widget::createLabels() {
     m_label1->setAlignment(Qt::AlignCenter);
     m_label1->setFont(toQFont(linkFont, font()));
     leavePointerToWindow(m_label1);
-    colourLink(linkDesignColour);
 
     // Never shown: its caption holds the name of the pending operation.
     m_label2 = new QLabel(this);
@@ -159,40 +146,17 @@ void Form1Widget::createLabels() {
     m_label2->hide();
 }
 
-void Form1Widget::createSkin() {
-    for (int image = 1; image <= pictureCount; ++image) {
-        auto* picture = new SkinPicture(image, this);
-        const std::size_t key = keyOfImage(image);
-        picture->setGeometry(toQRect(skinKeys[key].geometry));
-        leavePointerToWindow(picture);
-        if (!isHighlightImage(image)) {
-            picture->setAccessibleName(QString::fromLatin1(skinKeys[key].accessibleName));
-            connect(picture, &SkinPicture::pressed, this,
-                    [this, key] { m_model.pressSkinKey(key); });
-        }
-        m_pictures[static_cast<std::size_t>(image - 1)] = picture;
+void Form1Widget::createSkinKeys() {
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        auto* stand = new SkinKeyWidget(key, m_model, this);
+        placeControl(stand, pictureName(normalImage(key)).c_str(), skinKey(key).geometry);
+        m_skinKeys[key] = stand;
     }
-}
-
-QWidget* Form1Widget::windowless(const Windowless& control) const {
-    switch (control.kind) {
-    case Windowless::Kind::Picture:
-        return m_pictures[static_cast<std::size_t>(control.image - 1)];
-    case Windowless::Kind::LinkLabel:
-        return m_label1;
-    case Windowless::Kind::OperationLabel:
-        return m_label2;
-    }
-    return nullptr;
 }
 
 void Form1Widget::applyStackingOrder() {
-    // Raising each control from the back leaves the first in front; the display and the
-    // buttons, windows of their own elsewhere, go in front of every picture and label.
-    for (auto control = windowlessStacking.rbegin(); control != windowlessStacking.rend();
-         ++control) {
-        windowless(*control)->raise();
-    }
+    // The display and the buttons are windows of their own in front of every picture and
+    // label; where buttons overlap, the first in the table lies in front.
     m_txtnum->raise();
     for (auto button = m_buttons.rbegin(); button != m_buttons.rend(); ++button) {
         (*button)->raise();
@@ -206,76 +170,93 @@ void Form1Widget::applyTabOrder() {
     }
 }
 
-void Form1Widget::showDisplay(std::string_view text) {
-    m_txtnum->setText(toQString(text));
-}
-
-void Form1Widget::enablePointButton(bool enabled) {
-    m_buttons[buttonRow(Key::Point)]->setEnabled(enabled);
-}
-
-void Form1Widget::showOperation(std::string_view caption) {
-    m_label2->setText(toQString(caption));
-}
-
-void Form1Widget::showHighlight(std::size_t key, bool visible) {
-    m_pictures[static_cast<std::size_t>(highlightImage(key) - 1)]->setVisible(visible);
-}
-
-void Form1Widget::colourLink(BgrColour colour) {
-    const QColor wanted = toQColor(colour);
-    if (m_label1->palette().color(QPalette::WindowText) != wanted) {
-        QPalette palette = m_label1->palette();
-        palette.setColor(QPalette::WindowText, wanted);
-        m_label1->setPalette(palette);
+void Form1Widget::displayChanged() {
+    const DisplayScene& display = m_model.scene().display;
+    m_txtnum->setText(toQString(display.text));
+    m_txtnum->setAlignment(display.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
+    QPalette colours = m_txtnum->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, toQColor(display.background));
     }
+    m_txtnum->setPalette(colours);
+}
+
+void Form1Widget::pointButtonChanged() {
+    m_buttons[pointButton]->setEnabled(m_model.scene().pointButtonEnabled);
+}
+
+void Form1Widget::operationChanged() {
+    m_label2->setText(toQString(m_model.scene().operationCaption));
+}
+
+void Form1Widget::skinKeyChanged(std::size_t key) {
+    update(skinKeyArea(key, devicePixelRatioF()));
+}
+
+void Form1Widget::linkChanged() {
+    QPalette palette = m_label1->palette();
+    palette.setColor(QPalette::WindowText, toQColor(m_model.scene().linkColour));
+    m_label1->setPalette(palette);
 }
 
 void Form1Widget::focusButton(std::size_t button) {
     m_buttons[button]->setFocus();
 }
 
-void Form1Widget::flashDisplay() {
-    paintDisplay(displayFlashColour);
-    m_flashEnd->start();
+void Form1Widget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintSkin(painter, m_model.scene(), devicePixelRatioF(), m_pictures,
+              palette().color(QPalette::Highlight));
 }
 
 void Form1Widget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The window's own pointer events carry the position as the window system gave it; a
+    // widget's are rounded to whole pixels of the layout, which at scales such as 7.3 would
+    // miss the pixels the keys are drawn on.
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
     m_model.activate();
 }
 
-void Form1Widget::mouseMoveEvent(QMouseEvent* event) {
-    m_model.pointerMoved(toTwips(event->position().x()), toTwips(event->position().y()));
+bool Form1Widget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && pointerEvent(*event)) {
+        return false; // the widgets see it too, as they would without us
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
-void Form1Widget::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_model.pointerPressed(toTwips(event->position().x()), toTwips(event->position().y()));
+bool Form1Widget::pointerEvent(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return false;
     }
-}
-
-void Form1Widget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_model.pointerDoubleClicked(toTwips(event->position().x()),
-                                     toTwips(event->position().y()));
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    const float x = toTwips(mouse.position().x());
+    const float y = toTwips(mouse.position().y());
+    if (event.type() == QEvent::MouseMove) {
+        m_model.pointerMoved(x, y);
+    } else if (mouse.button() != Qt::LeftButton) {
+        return true;
+    } else if (event.type() == QEvent::MouseButtonPress) {
+        m_model.pointerPressed(x, y);
+    } else if (event.type() == QEvent::MouseButtonDblClick) {
+        m_model.pointerDoubleClicked(x, y);
+    } else {
+        m_model.pointerReleased(x, y);
     }
-}
-
-void Form1Widget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_model.pointerReleased(toTwips(event->position().x()), toTwips(event->position().y()));
-    }
+    return true;
 }
 
 void Form1Widget::closeEvent(QCloseEvent* event) {
     event->accept();
     m_model.close();
 }
-
-} // namespace varnik
-
-namespace varnik {
 
 void Form1Widget::keyPressEvent(QKeyEvent* event) {
     if (m_model.typeKey(typedKeyOf(*event))) {
@@ -286,10 +267,8 @@ void Form1Widget::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1Widget::contextMenuEvent(QContextMenuEvent* event) {
-    // The Menu key and Shift+F10 are keys of the window's own; this is the right click.
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        m_model.openContextMenu(toTwips(event->pos().x()), toTwips(event->pos().y()));
-    }
+    m_model.contextMenuRequested(toTwips(event->pos().x()), toTwips(event->pos().y()),
+                                 event->reason() != QContextMenuEvent::Mouse);
     event->accept();
 }
 

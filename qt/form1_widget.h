@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "form1.h"
+#include "skin_painter.h"
 #include "window_view.h"
 
 #include <QWidget>
@@ -11,15 +12,13 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace varnik {
 
-class SkinPicture;
-
-/// The calculator's window in Qt Widgets: the display, the skin keypad, the link label and the
-/// hidden command buttons, built from the control tables. It feeds the window model its events
-/// and shows what the model says; every rule is the model's.
+/// The calculator's window in Qt Widgets: the display, the link label and the hidden command
+/// buttons are widgets built from the key table; the window paints the skin itself from the
+/// model's scene. It feeds the window model Qt's events and draws what the model's scene says;
+/// every rule is the model's.
 class Form1Widget : public QWidget, public WindowView {
     Q_OBJECT
 
@@ -27,21 +26,21 @@ public:
     Form1Widget(Calculator& calculator, Platform& platform);
 
     Form1& model() { return m_model; }
+    /// The widget that stands for skin key `key` (its normal picture's name) before screen
+    /// readers: it draws nothing and takes no pointer events.
+    QWidget* skinKeyWidget(std::size_t key) const { return m_skinKeys[key]; }
 
-    void showDisplay(std::string_view text) override;
-    void enablePointButton(bool enabled) override;
-    void showOperation(std::string_view caption) override;
-    void showHighlight(std::size_t key, bool visible) override;
-    void colourLink(BgrColour colour) override;
+    void displayChanged() override;
+    void pointButtonChanged() override;
+    void operationChanged() override;
+    void skinKeyChanged(std::size_t key) override;
+    void linkChanged() override;
     void focusButton(std::size_t button) override;
-    void flashDisplay() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -50,19 +49,18 @@ private:
     void createCommandButtons();
     void createDisplay();
     void createLabels();
-    void createSkin();
+    void createSkinKeys();
     void applyStackingOrder();
     void applyTabOrder();
-    QWidget* windowless(const Windowless& control) const;
-    void paintDisplay(BgrColour background);
+    bool pointerEvent(const QEvent& event);
 
     Form1 m_model;
     std::array<QPushButton*, commandButtonCount> m_buttons{};
+    std::array<QWidget*, skinKeyCount> m_skinKeys{};
     QLineEdit* m_txtnum = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
-    std::array<SkinPicture*, pictureCount> m_pictures{}; ///< Image1 first
-    QTimer* m_flashEnd = nullptr;
+    SkinPictures m_pictures;
 };
 
 } // namespace varnik

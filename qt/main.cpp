@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     varnik::Calculator calculator;
     varnik::QtPlatform platform;
     varnik::Form1Widget form(calculator, platform);
-    platform.setWindow(&form);
+    platform.attach(&form, form.model());
     form.show();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt_platform.h"
 
-#include "control_tables.h"
+#include "form1.h"
 #include "qt_units.h"
 
 #include <QApplication>
@@ -12,18 +12,40 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace varnik {
 
+QtPlatform::QtPlatform() : m_timer(new QTimer(this)) {
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        if (m_model) {
+            m_model->timerFired();
+        }
+    });
+}
+
+void QtPlatform::attach(QWidget* window, Form1& model) {
+    m_window = window;
+    m_model = &model;
+}
+
 void QtPlatform::showMessage(std::string_view prompt) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(windowCaption), toQString(prompt),
-                    QMessageBox::Ok, m_window);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(windowCaption),
+                                toQString(prompt), QMessageBox::Ok, m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // A plain OK button. Where the desktop puts icons on dialog buttons, each box's button
     // would get an icon of its own, whose pixmap Qt's pixmap cache keeps: the program would
     // grow by some 2 KiB with every box it shows.
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
-    box.exec();
+    box->button(QMessageBox::Ok)->setIcon(QIcon());
+    connect(box, &QMessageBox::finished, this, [this] {
+        if (m_model) {
+            m_model->messageClosed();
+        }
+    });
+    box->open(); // modal to the window, without waiting here
 }
 
 bool QtPlatform::openWebAddress(std::string_view address) {
@@ -38,24 +60,23 @@ void QtPlatform::endProgram() {
     QCoreApplication::exit(0);
 }
 
-} // namespace varnik
-
-namespace varnik {
-
 void QtPlatform::copyToClipboard(std::string_view text) {
     QGuiApplication::clipboard()->setText(toQString(text));
 }
 
-std::optional<std::string> QtPlatform::clipboardText() {
+void QtPlatform::readClipboard() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText()) {
-        return std::nullopt;
+    if (!m_model) {
+        return;
     }
-    return data->text().toStdString();
+    if (!data || !data->hasText()) {
+        m_model->clipboardRead(std::nullopt);
+    } else {
+        m_model->clipboardRead(data->text().toStdString());
+    }
 }
 
-std::optional<std::size_t> QtPlatform::popUpMenu(const std::vector<MenuItem>& items, float x,
-                                                 float y) {
+void QtPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, float y) {
     QMenu menu(m_window);
     std::vector<QAction*> actions;
     for (const MenuItem& item : items) {
@@ -63,17 +84,29 @@ std::optional<std::size_t> QtPlatform::popUpMenu(const std::vector<MenuItem>& it
             menu.addSeparator();
         }
         // QMenu shows what follows a tab as the item's key.
-        QAction* action = menu.addAction(toQString(item.label));
+        QString label = toQString(item.label);
+        if (!item.shortcut.empty()) {
+            label += '\t' + toQString(item.shortcut);
+        }
+        QAction* action = menu.addAction(label);
         action->setEnabled(item.enabled);
         actions.push_back(action);
     }
     const QPoint at(qRound(x / twipsPerPixel), qRound(y / twipsPerPixel));
     QAction* chosen = menu.exec(m_window ? m_window->mapToGlobal(at) : at);
     const auto found = std::find(actions.begin(), actions.end(), chosen);
-    if (!chosen || found == actions.end()) {
-        return std::nullopt;
+    if (!m_model) {
+        return;
     }
-    return static_cast<std::size_t>(found - actions.begin());
+    if (!chosen || found == actions.end()) {
+        m_model->menuDismissed();
+    } else {
+        m_model->menuChosen(static_cast<std::size_t>(found - actions.begin()));
+    }
+}
+
+void QtPlatform::startTimer(int milliseconds) {
+    m_timer->start(milliseconds);
 }
 
 } // namespace varnik

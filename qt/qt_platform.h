@@ -3,28 +3,40 @@
 
 #include "platform.h"
 
+#include <QObject>
+
+class QTimer;
 class QWidget;
 
 namespace varnik {
 
+class Form1;
+
 /// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep, the event
-/// loop's exit, the clipboard and QMenu.
-class QtPlatform : public Platform {
+/// loop's exit, the clipboard, QMenu and a timer. Boxes open without waiting; menus and the
+/// clipboard answer from inside the call.
+class QtPlatform : public QObject, public Platform {
+    Q_OBJECT
+
 public:
-    /// Message boxes open in front of `window` (and centred on it) once it is given.
-    void setWindow(QWidget* window) { m_window = window; }
+    QtPlatform();
+
+    /// The window whose model hears the answers, and in front of which boxes and menus open.
+    void attach(QWidget* window, Form1& model);
 
     void showMessage(std::string_view prompt) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
     void copyToClipboard(std::string_view text) override;
-    std::optional<std::string> clipboardText() override;
-    std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
-                                         float y) override;
+    void readClipboard() override;
+    void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
+    void startTimer(int milliseconds) override;
 
 private:
     QWidget* m_window = nullptr;
+    Form1* m_model = nullptr;
+    QTimer* m_timer;
 };
 
 } // namespace varnik

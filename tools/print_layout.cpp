@@ -56,20 +56,21 @@ int main() {
               << "},\n";
     std::cout << "  \"skinKeys\": [\n";
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
-        const SkinKeyRow& row = skinKeys[key];
-        std::cout << "    {\"name\": " << quoted(row.accessibleName)
-                  << ", \"action\": " << quoted(actionName(row.action))
+        const SkinPart& skin = skinKey(key);
+        std::cout << "    {\"name\": " << quoted(skin.accessibleName)
+                  << ", \"action\": " << quoted(actionName(skinAction(key)))
                   << ", \"normalImage\": " << normalImage(key)
                   << ", \"highlightImage\": " << highlightImage(key) << ", "
-                  << rectangles(row.geometry) << "}" << (key + 1 < skinKeyCount ? "," : "") << "\n";
+                  << rectangles(skin.geometry) << "}" << (key + 1 < skinKeyCount ? "," : "")
+                  << "\n";
     }
     std::cout << "  ],\n  \"commandButtons\": [\n";
     for (std::size_t i = 0; i < commandButtonCount; ++i) {
-        const std::size_t row = tabOrder()[i];
-        const CommandButtonRow& button = commandButtons[row];
+        const std::size_t b = tabOrder()[i];
+        const ButtonPart& button = commandButton(b);
         std::cout << "    {\"name\": " << quoted(button.name)
                   << ", \"caption\": " << quoted(button.caption)
-                  << ", \"action\": " << quoted(actionName(button.action))
+                  << ", \"action\": " << quoted(actionName(buttonAction(b)))
                   << ", \"tabIndex\": " << button.tabIndex << ", " << rectangles(button.geometry)
                   << "}" << (i + 1 < commandButtonCount ? "," : "") << "\n";
     }

@@ -12,37 +12,37 @@ namespace {
 
 struct MenuRow {
     const char* label; ///< nullptr: the caption of the command button that runs the action
+    const char* shortcut;
     Action action;
     bool separatorBefore;
 };
 
 const std::array<MenuRow, 8> menu{{
-    {"Copy\tCtrl+C", Command::Copy, false},
-    {"Copy with Latin digits\tCtrl+Shift+C", Command::CopyLatin, false},
-    {"Paste\tCtrl+V", Command::Paste, false},
-    {nullptr, Key::MemoryAdd, true},
-    {nullptr, Key::MemorySubtract, false},
-    {nullptr, Key::MemoryRecall, false},
-    {nullptr, Key::MemoryClear, false},
-    {nullptr, Shell::About, true},
+    {"Copy", "Ctrl+C", Command::Copy, false},
+    {"Copy with Latin digits", "Ctrl+Shift+C", Command::CopyLatin, false},
+    {"Paste", "Ctrl+V", Command::Paste, false},
+    {nullptr, "", Key::MemoryAdd, true},
+    {nullptr, "", Key::MemorySubtract, false},
+    {nullptr, "", Key::MemoryRecall, false},
+    {nullptr, "", Key::MemoryClear, false},
+    {nullptr, "", Shell::About, true},
 }};
 
 std::string labelOf(const MenuRow& row) {
     if (row.label) {
         return row.label;
     }
-    std::string caption = commandButtons[buttonRow(row.action)].caption;
+    const auto button = buttonOf(row.action);
+    std::string caption = button ? commandButton(*button).caption : "";
     caption.erase(caption.find_last_not_of(' ') + 1); // "About " is "About" in a menu
     return caption;
 }
 
 } // namespace
 
-std::vector<Platform::MenuItem> contextMenuItems(const CalculatorState& state,
-                                                 const std::optional<std::string>& clipboard) {
+ContextMenu contextMenu(const CalculatorState& state, bool canPaste) {
     const bool canCopy = copyText(state.txtnum, false).has_value();
-    const bool canPaste = clipboard && readPastedNumber(*clipboard).has_value();
-    std::vector<Platform::MenuItem> items;
+    ContextMenu shown;
     for (const MenuRow& row : menu) {
         bool enabled = true;
         if (row.action == Action{Command::Copy} || row.action == Action{Command::CopyLatin}) {
@@ -50,13 +50,10 @@ std::vector<Platform::MenuItem> contextMenuItems(const CalculatorState& state,
         } else if (row.action == Action{Command::Paste}) {
             enabled = canPaste;
         }
-        items.push_back({labelOf(row), enabled, row.separatorBefore});
+        shown.items.push_back({labelOf(row), row.shortcut, enabled, row.separatorBefore});
+        shown.actions.push_back(row.action);
     }
-    return items;
-}
-
-Action contextMenuAction(std::size_t index) {
-    return menu.at(index).action;
+    return shown;
 }
 
 } // namespace varnik

@@ -5,19 +5,19 @@
 #include "control_tables.h"
 #include "platform.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace varnik {
 
-/// The window's context menu: Copy, Copy with Latin digits, Paste; the four memory keys; About.
-/// An item that cannot act is disabled: the copies on a blank display, Paste without a number
-/// on the clipboard.
-std::vector<Platform::MenuItem> contextMenuItems(const CalculatorState& state,
-                                                 const std::optional<std::string>& clipboard);
+/// The window's context menu as it is shown, and what each of its items runs.
+struct ContextMenu {
+    std::vector<Platform::MenuItem> items;
+    std::vector<Action> actions;
+};
 
-/// What the item at `index` runs.
-Action contextMenuAction(std::size_t index);
+/// Copy, Copy with Latin digits, Paste; the four memory keys; About. An item that cannot act is
+/// disabled: the copies on a blank display, Paste when `canPaste` is false (the clipboard holds
+/// no number).
+ContextMenu contextMenu(const CalculatorState& state, bool canPaste);
 
 } // namespace varnik

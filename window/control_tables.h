@@ -4,7 +4,6 @@
 #include "keys.h"
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <variant>
@@ -50,38 +49,133 @@ struct FontRow {
     bool bold;
 };
 
-/// One hidden command button.
-struct CommandButtonRow {
+/// A key's hidden command button: never seen, but it takes the focus.
+struct ButtonPart {
     const char* name;
     const char* caption;
-    Action action;
     Twips geometry;
     BgrColour background;
     FontRow font;
     int tabIndex;
 };
 
-/// One skin key: two pictures on the same rectangle, the normal picture and in front of it the
-/// highlight picture, which shows while the pointer is over the key. A click on the highlight
-/// runs `action`. The keys are numbered in the order of the key map: key k's pictures are
-/// Image(2k+1) and Image(2k+2).
-struct SkinKeyRow {
-    Action action;
+/// A key's two pictures on the skin, on the same rectangle: the normal picture Image<image>
+/// and in front of it the highlight Image<image + 1>, which shows while the pointer is over
+/// the key. A click on the highlight runs the key's action.
+struct SkinPart {
+    int image; ///< odd: the key map numbers the keys' picture pairs 1, 3 ... 35
     Twips geometry;
-    const char* accessibleName;
+    const char* accessibleName;        ///< what a screen reader calls the key
     std::optional<Action> normalClick; ///< the only normal picture that handles a click
+    /// Places in the front-to-back order of the pictures and labels, 0 in front: where two
+    /// overlap, the one in front takes the pointer's events.
+    int normalLayer;
+    int highlightLayer;
 };
 
-/// A control drawn by the window itself (a picture or a label), as the stacking order names it.
-struct Windowless {
-    enum class Kind {
-        Picture,
-        LinkLabel,
-        OperationLabel
-    };
-    Kind kind;
-    int image = 0; ///< a picture's number: Image1 ... Image36
+/// One key of the window: its action, its hidden button and, for most, its skin pictures.
+struct KeyRow {
+    Action action;
+    std::optional<ButtonPart> button;
+    std::optional<SkinPart> skin;
 };
+
+namespace layout {
+
+constexpr BgrColour paleYellow = 0x0080FFFF;  // digits and About
+constexpr BgrColour offWhite = 0x00F0FAFA;    // operations, point, equals, Quit, Clear
+constexpr BgrColour lightOrange = 0x0087D2F3; // memory keys
+
+constexpr FontRow defaultFont{"", 0, false};
+constexpr FontRow sans825Bold{"MS Sans Serif", 8.25, true};
+constexpr FontRow sans975Bold{"MS Sans Serif", 9.75, true};
+constexpr FontRow sans18{"MS Sans Serif", 18, false};
+constexpr FontRow sans18Bold{"MS Sans Serif", 18, true};
+constexpr FontRow sans24{"MS Sans Serif", 24, false};
+
+constexpr SkinPart skin(int image, Twips at, const char* name, int normalLayer, int highlightLayer,
+                        std::optional<Action> normalClick = std::nullopt) {
+    return {image, at, name, normalClick, normalLayer, highlightLayer};
+}
+
+} // namespace layout
+
+/// Every key, its hidden button's place in the stacking order first: where buttons overlap,
+/// an earlier one lies in front. The buttons lie below or right of the client area.
+// clang-format off
+inline constexpr std::array<KeyRow, 23> keyRows{{
+    {Key::MemoryClear,
+     ButtonPart{"cmdclrmem", "Clear Memory", {60, 6195, 855, 495}, layout::lightOrange, layout::sans825Bold, 25},
+     std::nullopt},
+    {Key::Seven,
+     ButtonPart{"cmd7", "7", {1155, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 24},
+     layout::skin(13, {105, 1680, 435, 420}, "seven", 26, 10)},
+    {Key::Eight,
+     ButtonPart{"cmd8", "8", {1755, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 23},
+     layout::skin(15, {630, 1680, 435, 420}, "eight", 27, 11)},
+    {Key::Nine,
+     ButtonPart{"cmd9", "9", {2355, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 22},
+     layout::skin(17, {1155, 1680, 435, 420}, "nine", 28, 15)},
+    {Key::Add,
+     ButtonPart{"cmdadd", "+", {3885, 3780, 500, 500}, layout::offWhite, layout::sans18, 21},
+     layout::skin(29, {1890, 630, 435, 420}, "plus", 37, 36)},
+    {Key::Four,
+     ButtonPart{"cmd4", "4", {1155, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 20},
+     layout::skin(7, {105, 1155, 435, 420}, "four", 23, 7)},
+    {Key::Five,
+     ButtonPart{"cmd5", "5", {1755, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 19},
+     layout::skin(9, {630, 1155, 435, 420}, "five", 24, 8)},
+    {Key::Six,
+     ButtonPart{"cmd6", "6", {2355, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 18},
+     layout::skin(11, {1155, 1155, 435, 420}, "six", 25, 9)},
+    {Key::Subtract,
+     ButtonPart{"cmdsubtract", "-", {3885, 4410, 500, 555}, layout::offWhite, layout::sans24, 17},
+     layout::skin(31, {1890, 1155, 435, 420}, "minus", 31, 17)},
+    {Key::One,
+     ButtonPart{"cmd1", "1", {1155, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 16},
+     layout::skin(1, {105, 630, 435, 420}, "one", 20, 4)},
+    {Key::Two,
+     ButtonPart{"cmd2", "2", {1755, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 15},
+     layout::skin(3, {630, 630, 435, 420}, "two", 21, 5)},
+    {Key::Three,
+     ButtonPart{"cmd3", "3", {2355, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 14},
+     layout::skin(5, {1155, 630, 435, 420}, "three", 22, 6)},
+    {Key::Multiply,
+     ButtonPart{"cmdmultiply", "X", {3885, 5040, 500, 500}, layout::offWhite, layout::sans825Bold, 13},
+     layout::skin(33, {1890, 1680, 435, 420}, "times", 30, 18)},
+    {Key::Zero,
+     ButtonPart{"cmd0", "0", {1155, 6120, 500, 500}, layout::paleYellow, layout::defaultFont, 12},
+     layout::skin(19, {105, 2205, 975, 420}, "zero", 35, 34)},
+    {Key::Point,
+     ButtonPart{"cmdpoint", ".", {3150, 4095, 450, 450}, layout::offWhite, layout::sans18Bold, 11},
+     layout::skin(23, {1155, 2205, 435, 420}, "point", 32, 16)},
+    {Key::Equals,
+     ButtonPart{"cmdeql", "=", {1785, 6195, 1440, 390}, layout::offWhite, layout::defaultFont, 10},
+     layout::skin(21, {105, 2730, 1485, 420}, "equals", 33, 14)},
+    {Key::Divide,
+     ButtonPart{"cmddivide", "/", {3885, 5565, 500, 500}, layout::offWhite, layout::sans18, 9},
+     layout::skin(35, {1890, 2205, 435, 420}, "divided by", 29, 19)},
+    {Key::MemoryRecall,
+     ButtonPart{"cmdrcm", "M Rc", {60, 5715, 855, 495}, layout::lightOrange, layout::sans975Bold, 8},
+     std::nullopt},
+    {Key::MemorySubtract,
+     ButtonPart{"cmdmem1", "M -", {60, 5235, 855, 495}, layout::lightOrange, layout::sans975Bold, 7},
+     std::nullopt},
+    {Key::MemoryAdd,
+     ButtonPart{"cmdmem", "M +", {60, 4755, 855, 495}, layout::lightOrange, layout::sans975Bold, 6},
+     std::nullopt},
+    {Shell::About,
+     ButtonPart{"cmdabout", "About ", {3990, 6510, 975, 375}, layout::paleYellow, layout::defaultFont, 2},
+     std::nullopt},
+    {Shell::Quit,
+     ButtonPart{"cmdoff", "Quit", {0, 4200, 1170, 375}, layout::offWhite, layout::defaultFont, 1},
+     layout::skin(25, {1890, 2730, 1125, 420}, "Quit", 3, 2)},
+    // The Clear key's normal picture enters a zero; only its highlight clears.
+    {Key::Clear,
+     ButtonPart{"cmdclear", "Clear", {4200, 630, 540, 2055}, layout::offWhite, layout::defaultFont, 0},
+     layout::skin(27, {2415, 630, 570, 1995}, "Clear", 1, 0, Key::Zero)},
+}};
+// clang-format on
 
 inline constexpr const char* windowCaption = "Varnik Calculator";
 inline constexpr int clientWidth = 3090;
@@ -98,6 +192,8 @@ inline constexpr BgrColour displayTextColour = 0x006D6D6D;
 inline constexpr BgrColour displayFlashColour = 0x009A9A9A;
 inline constexpr int displayFlashMilliseconds = 150;
 inline constexpr FontRow displayFont{"Zelvik Normal", 14.25, true};
+/// What a screen reader calls the display.
+inline constexpr const char* displayAccessibleName = "Display";
 
 inline constexpr const char* linkName = "Label1";
 inline constexpr Twips linkGeometry{250, 3255, 2595, 255};
@@ -107,18 +203,10 @@ inline constexpr BgrColour linkHoverColour = 0x00FF0000;
 inline constexpr FontRow linkFont{"Arial", 9, false};
 inline constexpr const char* linkCaption = "http://www.varnik.example.org";
 inline constexpr const char* linkTarget = "http://www.varnik.example.org/home.html?calculator";
+inline constexpr int linkLayer = 12;
 
 inline constexpr const char* operationLabelName = "Label2";
 inline constexpr Twips operationLabelGeometry{960, 120, 1215, 255};
-
-/// In stacking order, front to back (where buttons overlap, an earlier one lies in front).
-/// The labels take no focus and the display is disabled: the tab order holds these only.
-extern const std::array<CommandButtonRow, 23> commandButtons;
-/// In the order of the key map; the leave test walks them in this order.
-extern const std::array<SkinKeyRow, 18> skinKeys;
-/// The pictures and labels front to back: where they overlap, an earlier one lies in front and
-/// takes the pointer's events. The buttons and the display are windows of their own and lie in
-/// front of all of them.
-extern const std::array<Windowless, 38> windowlessStacking;
+inline constexpr int operationLabelLayer = 13;
 
 } // namespace varnik

@@ -3,7 +3,6 @@
 
 #include "clipboard_text.h"
 #include "context_menu.h"
-#include "controls.h"
 
 namespace varnik {
 
@@ -14,11 +13,12 @@ std::string aboutText() {
 }
 
 Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view)
-    : m_calculator(calculator), m_platform(platform), m_view(view), m_hover(view) {}
+    : m_calculator(calculator), m_platform(platform), m_view(view), m_hover(m_scene, view) {}
 
 void Form1::load() {
     HideAll();
     m_calculator.load();
+    m_scene.display.rightAligned = true;
     showState();
 }
 
@@ -27,7 +27,7 @@ void Form1::activate() {
         return; // switching programs and back does not run it again
     }
     m_activated = true;
-    m_view.focusButton(buttonRow(Shell::About));
+    m_view.focusButton(aboutButton);
     m_calculator.activate();
 }
 
@@ -36,23 +36,23 @@ void Form1::HideAll() {
 }
 
 PointerTarget Form1::targetAt(float x, float y) const {
-    return varnik::targetAt(x, y, m_hover);
+    return varnik::targetAt(x, y, m_scene);
 }
 
 void Form1::pointerMoved(float x, float y) {
-    if (!m_boxOpen) {
+    if (!inputHeld()) {
         dispatchMove(m_clicks.moveTarget(targetAt(x, y)), x, y);
     }
 }
 
 void Form1::pointerPressed(float x, float y) {
-    if (!m_boxOpen) {
+    if (!inputHeld()) {
         m_clicks.press(targetAt(x, y));
     }
 }
 
 void Form1::pointerDoubleClicked(float x, float y) {
-    if (!m_boxOpen) {
+    if (!inputHeld()) {
         m_clicks.doubleClick(targetAt(x, y));
     }
 }
@@ -82,10 +82,10 @@ void Form1::dispatchMove(const PointerTarget& target, float x, float y) {
 void Form1::dispatchClick(const PointerTarget& target) {
     switch (target.kind) {
     case PointerTarget::Kind::HighlightPicture:
-        run(skinKeys[target.key].action, Keypad::Skin);
+        run(skinAction(target.key), Keypad::Skin);
         break;
     case PointerTarget::Kind::NormalPicture:
-        if (const auto& action = skinKeys[target.key].normalClick) {
+        if (const auto& action = skinKey(target.key).normalClick) {
             run(*action, Keypad::Skin);
         }
         break;
@@ -98,11 +98,9 @@ void Form1::dispatchClick(const PointerTarget& target) {
 }
 
 void Form1::clickButton(std::size_t button) {
-    run(commandButtons[button].action, Keypad::CommandButton);
-}
-
-void Form1::pressSkinKey(std::size_t key) {
-    run(skinKeys[key].action, Keypad::Skin);
+    if (button < commandButtonCount) {
+        run(buttonAction(button), Keypad::CommandButton);
+    }
 }
 
 void Form1::close() {
@@ -111,7 +109,7 @@ void Form1::close() {
 
 bool Form1::typeKey(const TypedKey& key) {
     const std::optional<Action> action = actionForTypedKey(key);
-    if (!action || m_boxOpen) {
+    if (!action || inputHeld()) {
         return false;
     }
     // Typed keys act as the hidden command buttons do: never through the skin gate.
@@ -119,33 +117,128 @@ bool Form1::typeKey(const TypedKey& key) {
     return true;
 }
 
-void Form1::focusMoved(std::size_t button) {
-    if (m_focusedButton == button) {
-        return; // the focus coming back, after a box or from another program, is no move
+void Form1::focusMoved(std::optional<std::size_t> button) {
+    if (button && *button >= commandButtonCount) {
+        button.reset();
     }
     m_focusedButton = button;
-    if (const auto twin = twinKey(button)) {
-        m_hover.enterKey(*twin);
-    } else {
-        m_hover.HideAll();
+    setFocusMark(button ? twinKey(*button) : std::nullopt);
+}
+
+void Form1::setFocusMark(std::optional<std::size_t> marked) {
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        const bool mark = marked == key;
+        if (m_scene.keys[key].focusMark != mark) {
+            m_scene.keys[key].focusMark = mark;
+            m_view.skinKeyChanged(key);
+        }
     }
 }
 
-void Form1::openContextMenu(float x, float y) {
-    if (m_boxOpen) {
+std::size_t Form1::nextFocus(bool backwards) const {
+    return nextInTabOrder(m_focusedButton.value_or(aboutButton), backwards,
+                          m_scene.pointButtonEnabled);
+}
+
+void Form1::contextMenuRequested(float x, float y, bool fromKeyboard) {
+    // The Menu key and Shift+F10 come as typed keys and have opened the menu already: a
+    // toolkit's own keyboard request is the same key seen a second time.
+    if (fromKeyboard || inputHeld()) {
         return;
     }
-    const auto chosen = m_platform.popUpMenu(
-        contextMenuItems(m_calculator.state(), m_platform.clipboardText()), x, y);
-    if (chosen) {
-        run(contextMenuAction(*chosen), Keypad::CommandButton);
+    m_menuX = x;
+    m_menuY = y;
+    // Paste is offered only when the clipboard holds a number: ask what it holds first.
+    m_clipboardWanted = ClipboardWanted::Menu;
+    m_platform.readClipboard();
+}
+
+void Form1::openMenu(bool canPaste) {
+    ContextMenu menu = contextMenu(m_calculator.state(), canPaste);
+    m_menu = std::move(menu.actions);
+    m_platform.popUpMenu(menu.items, m_menuX, m_menuY);
+}
+
+void Form1::menuChosen(std::size_t item) {
+    if (!m_menu) {
+        return;
+    }
+    const std::vector<Action> actions = std::move(*m_menu);
+    m_menu.reset();
+    if (item < actions.size()) {
+        run(actions[item], Keypad::CommandButton);
+    }
+}
+
+void Form1::menuDismissed() {
+    m_menu.reset();
+}
+
+void Form1::clipboardRead(std::optional<std::string> text) {
+    const ClipboardWanted wanted = m_clipboardWanted;
+    m_clipboardWanted = ClipboardWanted::Nothing;
+    switch (wanted) {
+    case ClipboardWanted::Paste:
+        paste(text.value_or(""));
+        break;
+    case ClipboardWanted::Menu:
+        openMenu(text && readPastedNumber(*text).has_value());
+        break;
+    case ClipboardWanted::Nothing:
+        break;
+    }
+}
+
+void Form1::clipboardUnreadable() {
+    const ClipboardWanted wanted = m_clipboardWanted;
+    m_clipboardWanted = ClipboardWanted::Nothing;
+    switch (wanted) {
+    case ClipboardWanted::Paste:
+        signalError(); // nothing pasted
+        break;
+    case ClipboardWanted::Menu:
+        openMenu(true); // whether it holds a number shows when Paste is chosen
+        break;
+    case ClipboardWanted::Nothing:
+        break;
+    }
+}
+
+void Form1::messageClosed() {
+    m_boxOpen = false;
+}
+
+void Form1::timerFired() {
+    if (m_flashing) {
+        m_flashing = false;
+        m_scene.display.background = displayBackground;
+        m_view.displayChanged();
+    }
+}
+
+AccessibleKey Form1::accessibleKey(std::size_t key) const {
+    return {skinKey(key).accessibleName, "Press"};
+}
+
+std::optional<std::size_t> Form1::skinKeyAt(float x, float y) const {
+    const PointerTarget target = targetAt(x, y);
+    if (target.kind == PointerTarget::Kind::NormalPicture ||
+        target.kind == PointerTarget::Kind::HighlightPicture) {
+        return target.key;
+    }
+    return std::nullopt;
+}
+
+void Form1::pressSkinKey(std::size_t key) {
+    if (key < skinKeyCount) {
+        run(skinAction(key), Keypad::Skin);
     }
 }
 
 void Form1::run(const Action& action, Keypad keypad) {
-    // While a message box stands in front of the window no click reaches it; a screen reader's
-    // press must not either.
-    if (m_boxOpen) {
+    // While a box or the menu stands in front of the window no click reaches it; a screen
+    // reader's press or a typed key must not either.
+    if (inputHeld()) {
         return;
     }
     if (const Key* key = std::get_if<Key>(&action)) {
@@ -194,12 +287,14 @@ void Form1::runCommand(Command command) {
         copy(false);
         break;
     case Command::Paste:
-        paste();
+        m_clipboardWanted = ClipboardWanted::Paste;
+        m_platform.readClipboard();
         break;
     case Command::ContextMenu:
         // From the keyboard: at the display's lower left corner.
-        openContextMenu(static_cast<float>(displayGeometry.left),
-                        static_cast<float>(displayGeometry.top + displayGeometry.height));
+        contextMenuRequested(static_cast<float>(displayGeometry.left),
+                             static_cast<float>(displayGeometry.top + displayGeometry.height),
+                             false);
         break;
     }
 }
@@ -210,8 +305,8 @@ void Form1::copy(bool bengaliDigits) {
     }
 }
 
-void Form1::paste() {
-    const KeyResult result = m_calculator.paste(m_platform.clipboardText().value_or(""));
+void Form1::paste(std::string_view text) {
+    const KeyResult result = m_calculator.paste(text);
     showState();
     if (result.failed()) {
         signalError();
@@ -226,20 +321,41 @@ void Form1::openLink() {
 
 void Form1::signalError() {
     m_platform.signalError();
-    m_view.flashDisplay(); // seen where no sound is heard
+    // Seen where no sound is heard: the display flashes until the timer ends it. A failure
+    // during the flash starts it afresh.
+    m_flashing = true;
+    if (m_scene.display.background != displayFlashColour) {
+        m_scene.display.background = displayFlashColour;
+        m_view.displayChanged();
+    }
+    m_platform.startTimer(displayFlashMilliseconds);
 }
 
 void Form1::showMessage(std::string_view prompt) {
+    // Held from the request on: the box may close before the call returns.
     m_boxOpen = true;
     m_platform.showMessage(prompt);
-    m_boxOpen = false;
 }
 
 void Form1::showState() {
     const CalculatorState& state = m_calculator.state();
-    m_view.showDisplay(state.txtnum);
-    m_view.enablePointButton(state.cmdpointEnabled());
-    m_view.showOperation(operationCaption(state.pendingOperation));
+    if (m_scene.display.text != state.txtnum) {
+        m_scene.display.text = state.txtnum;
+        m_view.displayChanged();
+    }
+    if (m_scene.pointButtonEnabled != state.cmdpointEnabled()) {
+        m_scene.pointButtonEnabled = state.cmdpointEnabled();
+        m_view.pointButtonChanged();
+        // A disabled button cannot keep the focus: it moves on as Tab would move it.
+        if (!m_scene.pointButtonEnabled && m_focusedButton == pointButton) {
+            m_view.focusButton(nextFocus(false));
+        }
+    }
+    const std::string_view caption = operationCaption(state.pendingOperation);
+    if (m_scene.operationCaption != caption) {
+        m_scene.operationCaption = std::string(caption);
+        m_view.operationChanged();
+    }
 }
 
 } // namespace varnik

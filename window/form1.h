@@ -2,9 +2,9 @@
 #pragma once
 
 #include "calculator.h"
-#include "control_tables.h"
 #include "platform.h"
 #include "pointer_input.h"
+#include "scene.h"
 #include "skin_hover.h"
 #include "typed_keys.h"
 #include "window_view.h"
@@ -13,13 +13,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnik {
 
-/// The calculator's one window as a model: what each event on it does. A front end builds its
-/// controls from the control tables, feeds this model its events (pointer positions in twips of
-/// the client area, button clicks) and shows what the model tells its view. The model forwards
-/// keys to the engine it is given and holds no numbers of its own.
+/// What a screen reader is told about a skin key, the same on every desktop.
+struct AccessibleKey {
+    std::string_view name;   ///< what the key does: "seven", "plus", "divided by" …
+    std::string_view action; ///< its one action, which presses it
+};
+
+/// The calculator's one window as a model: what each event on it does, and the scene a front
+/// end draws. A front end builds its controls from the key table, feeds this model its events
+/// (pointer positions in twips of the client area, button clicks, typed keys, the answers of
+/// its platform) and draws the scene when the view is told it changed. The model forwards keys
+/// to the engine it is given and holds no numbers of its own.
 class Form1 {
 public:
     /// `view` is called from load() on, when the front end's controls exist.
@@ -27,8 +35,8 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    /// The window's load step, once its controls exist: no highlight, the display " ", the
-    /// engine's start values.
+    /// The window's load step, once its controls exist: no highlight, the display " ",
+    /// right-aligned, the engine's start values.
     void load();
     /// The window became the active window. The first time only, the focus goes to the About
     /// button and the skin gate closes.
@@ -45,47 +53,83 @@ public:
 
     /// A command button was clicked: by the mouse, the space bar or a screen reader.
     void clickButton(std::size_t button);
-    /// A screen reader pressed a skin key: it runs as a click on the lit key would.
-    void pressSkinKey(std::size_t key);
     /// The user closed the window from its title bar.
     void close();
 
     /// A key was typed, whichever control has the focus. True when the window took it; the front
     /// end then passes it on no further (to the focused button, say).
     bool typeKey(const TypedKey& key);
-    /// The keyboard focus moved to the command button `button`. Where the button has a twin on
-    /// the skin, the twin lights up as if the pointer had entered it; otherwise none is lit.
-    void focusMoved(std::size_t button);
-    /// A right click at (x, y), in twips: the context menu.
-    void openContextMenu(float x, float y);
+    /// The keyboard focus moved to command button `button`, or left the window (nothing).
+    /// The focused button's twin on the skin shows the focus mark; the pointer's highlight stays
+    /// as it is.
+    void focusMoved(std::optional<std::size_t> button);
+    /// Where Tab (or Shift+Tab) takes the focus from the focused button, for a front end whose
+    /// toolkit does not walk the buttons itself.
+    std::size_t nextFocus(bool backwards) const;
 
+    /// The desktop asks for the context menu: a right click at (x, y), in twips, or a key of
+    /// the toolkit's own (`fromKeyboard`).
+    void contextMenuRequested(float x, float y, bool fromKeyboard);
+
+    // The platform's answers.
+    void messageClosed();
+    void menuChosen(std::size_t item);
+    void menuDismissed();
+    void clipboardRead(std::optional<std::string> text);
+    void clipboardUnreadable();
+    void timerFired();
+
+    // Screen readers: the skin keys as push buttons.
+    AccessibleKey accessibleKey(std::size_t key) const;
+    /// The skin key at (x, y), in twips, whatever picture it shows.
+    std::optional<std::size_t> skinKeyAt(float x, float y) const;
+    /// A screen reader pressed a skin key: it runs as a click on the lit key would.
+    void pressSkinKey(std::size_t key);
+
+    /// What a front end draws.
+    const Scene& scene() const { return m_scene; }
     /// What takes the pointer's events at (x, y) now.
     PointerTarget targetAt(float x, float y) const;
-    const SkinHover& hover() const { return m_hover; }
-    /// True while a message box of the window stands in front of it.
-    bool boxOpen() const { return m_boxOpen; }
+    /// True while a message box or the context menu stands in front of the window: no input
+    /// reaches the window then.
+    bool inputHeld() const { return m_boxOpen || m_menu.has_value(); }
 
 private:
+    enum class ClipboardWanted {
+        Nothing,
+        Paste,
+        Menu
+    };
+
     void dispatchMove(const PointerTarget& target, float x, float y);
     void dispatchClick(const PointerTarget& target);
     void run(const Action& action, Keypad keypad);
     void runCommand(Command command);
     void pressKey(Key key, Keypad keypad);
     void copy(bool bengaliDigits);
-    void paste();
+    void paste(std::string_view text);
+    void openMenu(bool canPaste);
     void openLink();
     void signalError();
     void showMessage(std::string_view prompt);
     void showState();
+    void setFocusMark(std::optional<std::size_t> key);
 
     Calculator& m_calculator;
     Platform& m_platform;
     WindowView& m_view;
+    Scene m_scene;
     SkinHover m_hover;
     ClickRule m_clicks;
     std::optional<std::size_t> m_focusedButton;
     bool m_activated = false;
+    bool m_flashing = false;
     bool m_boxOpen = false;
+    /// The context menu while it is open: its items' actions.
+    std::optional<std::vector<Action>> m_menu;
+    ClipboardWanted m_clipboardWanted = ClipboardWanted::Nothing;
+    float m_menuX = 0;
+    float m_menuY = 0;
 };
 
 /// The About box's text: the program's name, version and what it does.

@@ -2,21 +2,23 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace varnik {
 
-/// The few desktop services the window relies on, one implementation per front end. Tests
-/// replace the ones that would leave the test process (ending the program, starting a browser).
+/// The few desktop services the window relies on, one implementation per front end. No call
+/// waits for the user: what the user answers, and what happens later, comes back to the window
+/// model as an event (Form1::messageClosed(), menuChosen(), menuDismissed(), clipboardRead(),
+/// timerFired()). A front end may answer at once, from inside the call, when its toolkit shows
+/// boxes and menus modally. Tests replace the services that would leave the test process.
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    /// A modal message box in front of the window: the prompt, one OK button, no icon, the title
-    /// "Varnik Calculator". Returns when the user has closed it.
+    /// Shows a message box in front of the window: the prompt, one OK button, no icon, the
+    /// title "Varnik Calculator". Form1::messageClosed() follows when the user closes it.
     virtual void showMessage(std::string_view prompt) = 0;
     /// Opens a web address in the desktop's browser without waiting for it. Returns false when
     /// nothing could open it.
@@ -28,19 +30,25 @@ public:
 
     /// Puts UTF-8 text on the desktop's clipboard.
     virtual void copyToClipboard(std::string_view text) = 0;
-    /// The clipboard's text as UTF-8; nothing when it holds no text.
-    virtual std::optional<std::string> clipboardText() = 0;
+    /// Asks for the clipboard's text. Form1::clipboardRead() follows with it, or
+    /// Form1::clipboardUnreadable() where the clipboard cannot be read now (a browser that
+    /// would have to ask the user first).
+    virtual void readClipboard() = 0;
 
-    /// One item of a pop-up menu. A label may carry its key after a tab: "Copy\tCtrl+C".
+    /// One item of a pop-up menu, and the key that does the same, if any ("Ctrl+C").
     struct MenuItem {
         std::string label;
+        std::string shortcut;
         bool enabled;
         bool separatorBefore;
     };
-    /// Pops up a menu at (x, y), in twips of the window's client area, and returns the index of
-    /// the item chosen, or nothing when the menu was dismissed.
-    virtual std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
-                                                 float y) = 0;
+    /// Pops up a menu at (x, y), in twips of the window's client area. Form1::menuChosen()
+    /// follows with the index of the item chosen, or Form1::menuDismissed().
+    virtual void popUpMenu(const std::vector<MenuItem>& items, float x, float y) = 0;
+
+    /// Form1::timerFired() follows once, `milliseconds` from now. A new request replaces one
+    /// still waiting.
+    virtual void startTimer(int milliseconds) = 0;
 };
 
 } // namespace varnik

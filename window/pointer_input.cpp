@@ -16,7 +16,7 @@ Twips rectangleOf(const PointerTarget& target) {
     switch (target.kind) {
     case PointerTarget::Kind::NormalPicture:
     case PointerTarget::Kind::HighlightPicture:
-        return skinKeys[target.key].geometry;
+        return skinKey(target.key).geometry;
     case PointerTarget::Kind::LinkLabel:
         return linkGeometry;
     case PointerTarget::Kind::BareWindow:
@@ -27,22 +27,19 @@ Twips rectangleOf(const PointerTarget& target) {
 
 } // namespace
 
-PointerTarget targetAt(float x, float y, const SkinHover& hover) {
-    for (const Windowless& control : windowlessStacking) {
+PointerTarget targetAt(float x, float y, const Scene& scene) {
+    for (const Windowless& control : stackingOrder()) {
         if (!covers(geometryOf(control), x, y)) {
             continue;
         }
         switch (control.kind) {
-        case Windowless::Kind::Picture: {
-            const std::size_t key = keyOfImage(control.image);
-            if (!isHighlightImage(control.image)) {
-                return {PointerTarget::Kind::NormalPicture, key};
-            }
-            if (hover.highlightShown(key)) {
-                return {PointerTarget::Kind::HighlightPicture, key};
+        case Windowless::Kind::NormalPicture:
+            return {PointerTarget::Kind::NormalPicture, control.key};
+        case Windowless::Kind::HighlightPicture:
+            if (scene.keys[control.key].lit) {
+                return {PointerTarget::Kind::HighlightPicture, control.key};
             }
             break;
-        }
         case Windowless::Kind::LinkLabel:
             return {PointerTarget::Kind::LinkLabel};
         case Windowless::Kind::OperationLabel:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "skin_hover.h"
+#include "scene.h"
 
 #include <cstddef>
 #include <optional>
@@ -27,7 +27,7 @@ struct PointerTarget {
 /// The topmost visible picture or label under the point (in twips), in the stacking order; the
 /// bare window where there is none. A control covers its rectangle's left and top edges, not
 /// its right and bottom ones, as pixels do.
-PointerTarget targetAt(float x, float y, const SkinHover& hover);
+PointerTarget targetAt(float x, float y, const Scene& scene);
 
 /// The click rule. A left-button press and release on the same control is a click; the second
 /// press of a double-click is none. While the button is held, the control pressed keeps the

@@ -11,7 +11,7 @@ bool pointerInside(float x, float y, const Twips& key) {
     return y >= top && y <= bottom && x >= left && x <= right;
 }
 
-SkinHover::SkinHover(WindowView& view) : m_view(view) {}
+SkinHover::SkinHover(Scene& scene, WindowView& view) : m_scene(scene), m_view(view) {}
 
 void SkinHover::HideAll() {
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
@@ -28,7 +28,7 @@ void SkinHover::enterKey(std::size_t key) {
 void SkinHover::leaveTest(float x, float y) {
     // All 18 every time, in the order of the key map.
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
-        if (!pointerInside(x, y, skinKeys[key].geometry)) {
+        if (!pointerInside(x, y, skinKey(key).geometry)) {
             showHighlight(key, false);
         }
     }
@@ -39,13 +39,17 @@ void SkinHover::hoverLink() {
 }
 
 void SkinHover::showHighlight(std::size_t key, bool visible) {
-    m_shown[key] = visible;
-    m_view.showHighlight(key, visible);
+    if (m_scene.keys[key].lit != visible) {
+        m_scene.keys[key].lit = visible;
+        m_view.skinKeyChanged(key);
+    }
 }
 
 void SkinHover::colourLink(BgrColour colour) {
-    m_linkColour = colour;
-    m_view.colourLink(colour);
+    if (m_scene.linkColour != colour) {
+        m_scene.linkColour = colour;
+        m_view.linkChanged();
+    }
 }
 
 } // namespace varnik

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "controls.h"
+#include "scene.h"
 #include "window_view.h"
 
-#include <array>
 #include <cstddef>
 
 namespace varnik {
@@ -14,13 +13,13 @@ namespace varnik {
 /// 32-bit floats, as the pointer's coordinates are.
 bool pointerInside(float x, float y, const Twips& key);
 
-/// The skin's hover highlight. The highlight pictures' visibility is the only state: at most
-/// one shows, that of the key the pointer last entered. The link label turns blue under the
-/// pointer and grey again when the pointer next enters a key. Every change is written to the
-/// view as it happens.
+/// The skin's hover highlight, which belongs to the pointer alone. The highlight pictures'
+/// visibility in the scene is its only state: at most one shows, that of the key the pointer
+/// last entered. The link label turns blue under the pointer and grey again when the pointer
+/// next enters a key. Every change is written to the scene and told to the view.
 class SkinHover {
 public:
-    explicit SkinHover(WindowView& view);
+    SkinHover(Scene& scene, WindowView& view);
 
     /// Hides every highlight and gives the link label its rest colour.
     void HideAll();
@@ -32,16 +31,12 @@ public:
     /// The pointer moved over the link label.
     void hoverLink();
 
-    bool highlightShown(std::size_t key) const { return m_shown[key]; }
-    BgrColour linkColour() const { return m_linkColour; }
-
 private:
     void showHighlight(std::size_t key, bool visible);
     void colourLink(BgrColour colour);
 
+    Scene& m_scene;
     WindowView& m_view;
-    std::array<bool, skinKeyCount> m_shown{};
-    BgrColour m_linkColour = linkDesignColour;
 };
 
 } // namespace varnik

@@ -6,32 +6,31 @@ each test, with helpers to drive it and read back what it shows.
 A test file subclasses CalculatorCase and ends with calculator_case.main().
 """
 
-import functools
 import os
+import subprocess
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
+import skin_pictures  # noqa: E402
 import window_layout  # noqa: E402
-from window_layout import layout, link_rect, skin, tab_order  # noqa: E402
+from window_layout import bare, layout, link_centre, link_rect, skin, tab_order  # noqa: E402
 
 TITLE = "Varnik Calculator"
 BINARY = ASSETS = LAYOUT = None  # set from the command line
 
 
-@functools.lru_cache(maxsize=None)
-def key_bitmap(number):
-    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", f"Image{number}.bmp"))
-
-
 class CalculatorCase(unittest.TestCase):
-    """A test case that starts the real program for each test, with helpers to drive it."""
+    """A test case that starts the real program for each test, with helpers to drive it. It is
+    also the Linux program's driver of the shared end-to-end scenarios (tests/scenarios)."""
 
     def setUp(self):
         window_layout.PATH = LAYOUT
+        skin_pictures.ASSETS = ASSETS
         self.s = harness.Session(BINARY, TITLE).__enter__()
         self.addCleanup(self.s.close)
+        self.pointer = None
 
     # Helpers
 
@@ -66,15 +65,43 @@ class CalculatorCase(unittest.TestCase):
 
     def key_picture(self, key):
         """Which of the key's two pictures the screen shows: "normal", "highlight" or None."""
-        _, normal, (left, top, _, _) = skin(key)
-        shot = self.s.screenshot()
-        for kind, number in (("normal", normal), ("highlight", normal + 1)):
-            if shot.share_matching(key_bitmap(number), left, top) > 0.98:
-                return kind
-        return None
+        return skin_pictures.picture(self.s.screenshot(), key)
 
     def expect_picture(self, key, kind):
         harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
+
+    # The scenarios' driver
+
+    def move(self, point):
+        self.pointer = {"bare": bare, "link": link_centre}.get(point, lambda: skin(point)[0])()
+        self.s.move(*self.pointer)
+
+    def click_here(self):
+        self.s.click(*self.pointer)
+
+    def double_click_here(self):
+        self.s.click(*self.pointer, count=2)
+
+    def key(self, *names):
+        self.s.key(*names)
+
+    def expect_focus_mark(self, key):
+        harness.poll_equal("the focus mark", lambda: skin_pictures.marked_keys(
+            self.s.screenshot()), [key] if key else [])
+
+    def clipboard(self):
+        return harness.run("xclip", "-o", "-selection", "clipboard", env=self.s.env)
+
+    def offer_clipboard(self, text):
+        """Puts text on the X clipboard; xclip serves it until the session ends."""
+        offer = self.s._spawn(["xclip", "-i", "-selection", "clipboard"], self.s.env,
+                              stdin=subprocess.PIPE, text=True)
+        offer.stdin.write(text)
+        offer.stdin.close()
+        harness.poll_equal("the offered clipboard", self.clipboard, text)
+
+    def expect_clipboard(self, text):
+        harness.poll_equal("the X clipboard", self.clipboard, text)
 
     def display_ink(self):
         """Columns of the display's inner area that hold text pixels (darker than the face)."""

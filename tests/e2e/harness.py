@@ -53,8 +53,9 @@ class Node:
 class Session:
     """One run of the program on its own X server and buses. Use as a context manager."""
 
-    def __init__(self, binary, title, screen="640x480x24"):
+    def __init__(self, binary, title, screen="640x480x24", program_env=None):
         self.binary, self.title, self.screen = binary, title, screen
+        self.program_env = program_env or {}  # what the program gets besides the session's
         self.process = None  # the program under test
         self._started = []  # every process started here, in order
         self._clicks = ClickPacer(DOUBLE_CLICK_SECONDS, DOUBLE_CLICK_PIXELS)
@@ -84,8 +85,11 @@ class Session:
     def _start(self):
         self.runtime_dir = tempfile.mkdtemp(prefix="varnik-e2e-")
         os.chmod(self.runtime_dir, 0o700)
+        # The sanitizers' options reach the program too, so that a sanitized build reports
+        # (and its leak suppressions hold) under these tests as under the unit tests.
         base = {k: v for k, v in os.environ.items()
-                if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME")}
+                if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME", "ASAN_OPTIONS",
+                         "UBSAN_OPTIONS", "LSAN_OPTIONS")}
         base["XDG_RUNTIME_DIR"] = self.runtime_dir
 
         xvfb, base["DISPLAY"] = start_xvfb(self.screen, env=base)
@@ -101,7 +105,8 @@ class Session:
         self.a11y_address = self._accessibility_bus(base["DBUS_SESSION_BUS_ADDRESS"])
         self.env = base  # for the X tools
 
-        program_env = dict(base, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        program_env = dict(base, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           **self.program_env)
         self.process = self._spawn([self.binary], program_env)
         self.window = int(poll("the window", lambda: self._running() and
                                self._find_window(self.title), 10))
@@ -216,9 +221,12 @@ class Session:
 
     # What the screen shows
 
-    def screenshot(self):
-        data = subprocess.run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"],
-                              env=self.env, check=True, capture_output=True, timeout=10).stdout
+    def screenshot(self, region=None):
+        """The window's client area, or the part (left, top, width, height) of it."""
+        crop = ["-crop", "{2}x{3}+{0}+{1}".format(*region)] if region else []
+        data = subprocess.run(["import", "-window", str(self.window), *crop, "-depth", "8",
+                               "ppm:-"], env=self.env, check=True, capture_output=True,
+                              timeout=10).stdout
         return Image.from_ppm(data)
 
     # What a screen reader reads

@@ -16,11 +16,12 @@ def layout():
 
 
 def pixels(twips, dpi=96):
-    """A rectangle of the layout in pixels at dpi, edges rounded as the programs round them."""
+    """A rectangle of the layout in pixels at dpi: each edge on the first pixel at or after it,
+    as the programs draw them."""
     left, top, width, height = twips
 
     def edge(t):
-        return (t * dpi + 720) // 1440
+        return -(-t * dpi // 1440)  # the first pixel at or after the edge
 
     return [edge(left), edge(top), edge(left + width) - edge(left), edge(top + height) - edge(top)]
 

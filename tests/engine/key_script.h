@@ -15,8 +15,8 @@ struct Press {
 };
 
 /// Turns a compact key script into presses. Words are separated by spaces; a word of digits
-/// and points is one press per character; "+ - * / = C", "M+ M- MR MC" and "<" (Backspace) are one press each.
-/// A word starting with "s" is pressed on the skin, any other on the command buttons:
+/// and points is one press per character; "+ - * / = C", "M+ M- MR MC" and "<" (Backspace) are one
+/// press each. A word starting with "s" is pressed on the skin, any other on the command buttons:
 /// "12 + s3 s=" is 1, 2, + on the buttons, then 3 and = on the skin.
 std::vector<Press> parseScript(const QString& script);
 

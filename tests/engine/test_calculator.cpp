@@ -290,8 +290,6 @@ void TestCalculator::backspace_data() {
         << "5 M+ 2 MR 7 <" << "5" << "" << "f y no" << "ok";
 }
 
-// clang-format on
-
 void TestCalculator::paste_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("clipboard");
@@ -322,6 +320,7 @@ void TestCalculator::paste_data() {
     QTest::newRow("a failed paste keeps the point") << "1." << "x" << " 1." << "t y no"
                                                     << failed;
 }
+// clang-format on
 
 void TestCalculator::paste() {
     QFETCH(QString, keys);

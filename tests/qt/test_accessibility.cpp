@@ -22,7 +22,7 @@ private slots:
     void skinKeys();
     void pressingThroughAccessibilityRunsTheSkinKey();
     void noPressReachesTheWindowBehindAModalBox();
-    void highlightPicturesArePictures();
+    void screenReadersFindKeysWhereTheyAreDrawn();
     void displayAndButtons();
 
 private:
@@ -72,10 +72,7 @@ void TestAccessibility::pressingThroughAccessibilityRunsTheSkinKey() {
     QCOMPARE(w.displayText(), QString("12"));
     press("Image27"); // the key named Clear clears, as a click on the lit key does
     QCOMPARE(w.displayText(), QString());
-    // Pressing shows no highlight: only the pointer does.
-    for (int image = 2; image <= 36; image += 2) {
-        QVERIFY(!w.visible(QString("Image%1").arg(image)));
-    }
+    QCOMPARE(w.litKeys(), QStringList()); // only the pointer lights keys
     press("Image25");
     QCOMPARE(w.platform.endRequests, 1);
 }
@@ -89,30 +86,28 @@ void TestAccessibility::noPressReachesTheWindowBehindAModalBox() {
     };
     // While the About box stands in front of the window a screen reader presses keys: a skin
     // key, and a hidden button, whose press clicks after a short animation.
-    bool boxSeen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        boxSeen = true;
-        pressSeven();
-        accessible(w, "cmd8")->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
-        QTimer::singleShot(300, box, [box] { box->button(QMessageBox::Ok)->click(); });
-    });
     w.button("cmdabout")->click();
-    QVERIFY(boxSeen);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    pressSeven();
+    accessible(w, "cmd8")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(300);
     QCOMPARE(w.displayText(), QString(" "));
+    box->button(QMessageBox::Ok)->click();
     pressSeven();
     QCOMPARE(w.displayText(), QString(" 7"));
 }
 
-void TestAccessibility::highlightPicturesArePictures() {
+void TestAccessibility::screenReadersFindKeysWhereTheyAreDrawn() {
     WindowFixture w;
-    for (int image = 2; image <= 36; image += 2) {
-        QAccessibleInterface* picture = accessible(w, QString("Image%1").arg(image));
-        QCOMPARE(picture->role(), QAccessible::Graphic);
-        QVERIFY(picture->actionInterface()->actionNames().isEmpty());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.form);
+    for (int normal = 1; normal < 36; normal += 2) {
+        const QString name = QString("Image%1").arg(normal);
+        const QPoint centre = w.form.mapToGlobal(w.centreOf(name));
+        QCOMPARE(window->childAt(centre.x(), centre.y()), accessible(w, name));
     }
+    const QPoint display = w.form.mapToGlobal(w.centreOf("txtnum"));
+    QCOMPARE(window->childAt(display.x(), display.y()), accessible(w, "txtnum"));
 }
 
 void TestAccessibility::displayAndButtons() {

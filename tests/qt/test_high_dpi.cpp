@@ -32,14 +32,12 @@ void TestHighDpi::windowScalesFromTheLayout() {
 
 void TestHighDpi::picturesUseTheirTwiceSizeBitmaps() {
     WindowFixture w;
-    for (int image = 1; image <= 36; ++image) {
-        const QString name = QString("Image%1").arg(image);
-        QWidget* picture = w.control(name);
-        picture->show();
-        const QImage bitmap(":/keys/" + name + "@2x.bmp");
-        QCOMPARE(bitmap.size(), picture->size() * 2);
-        QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 bitmap.convertToFormat(QImage::Format_RGB32));
+    for (int normal = 1; normal < 36; normal += 2) {
+        const QString name = QString("Image%1").arg(normal);
+        QCOMPARE(QImage(":/keys/" + name + "@2x.bmp").size(), w.control(name)->size() * 2);
+        QCOMPARE(w.keyShows(name), QString("normal"));
+        w.moveTo(w.centreOf(name));
+        QCOMPARE(w.keyShows(name), QString("highlight"));
     }
 }
 
@@ -58,11 +56,12 @@ void TestHighDpi::leaveTestOnHalfPixels() {
     QFETCH(bool, stillShown);
     WindowFixture w;
     w.moveTo(w.centreOf("Image1"));
-    QVERIFY(w.visible("Image2"));
+    QCOMPARE(w.keyShows("Image1"), QString("highlight"));
+    // As the window system hands a move to the window: half pixels survive.
     QMouseEvent move(QEvent::MouseMove, bare, w.form.mapToGlobal(bare), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(&w.form, &move);
-    QCOMPARE(w.visible("Image2"), stillShown);
+    QApplication::sendEvent(w.form.windowHandle(), &move);
+    QCOMPARE(w.keyShows("Image1"), QString(stillShown ? "highlight" : "normal"));
 }
 
 void TestHighDpi::displayIsDrawnAtFullResolution() {

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace varnik::test;
@@ -35,15 +34,13 @@ struct OkButton {
 /// Presses the button, notes the OK button of the box that opens and presses it.
 OkButton okButtonOfBox(WindowFixture& w, const char* button) {
     OkButton seen;
-    QTimer::singleShot(0, [&seen] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            seen.shown = true;
-            seen.hasIcon = !ok->icon().isNull();
-            ok->click();
-        }
-    });
     w.button(button)->click();
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        seen.shown = true;
+        seen.hasIcon = !ok->icon().isNull();
+        ok->click();
+    }
     return seen;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "skin_painter.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -26,7 +28,7 @@ void RecordingPlatform::endProgram() {
 }
 
 WindowFixture::WindowFixture() : form(calculator, platform) {
-    platform.setWindow(&form);
+    platform.attach(&form, form.model());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     // Start every test with the pointer on the bare window, away from where the last left it.
@@ -59,6 +61,34 @@ QString WindowFixture::pendingOperation() const {
 
 bool WindowFixture::visible(const QString& name) const {
     return control(name)->isVisible();
+}
+
+QString WindowFixture::keyShows(const QString& normalImage) {
+    const int normal = normalImage.mid(5).toInt();
+    const std::size_t key = static_cast<std::size_t>(normal - 1) / 2;
+    const qreal scale = form.devicePixelRatioF();
+    const QImage shown =
+        form.grab(skinKeyArea(key, scale)).toImage().convertToFormat(QImage::Format_RGB32);
+    const QString dense = scale > 1 ? "@2x" : "";
+    for (const auto& [kind, image] :
+         {std::pair{QString("normal"), normal}, std::pair{QString("highlight"), normal + 1}}) {
+        const QImage bitmap(QString(":/keys/Image%1%2.bmp").arg(image).arg(dense));
+        if (shown == bitmap.convertToFormat(QImage::Format_RGB32)) {
+            return kind;
+        }
+    }
+    return "other";
+}
+
+QStringList WindowFixture::litKeys() {
+    QStringList lit;
+    for (std::size_t key = 0; key < skinKeyCount; ++key) {
+        const QString name = QString::fromStdString(pictureName(normalImage(key)));
+        if (keyShows(name) == "highlight") {
+            lit << name;
+        }
+    }
+    return lit;
 }
 
 QPoint WindowFixture::centreOf(const QString& name) const {

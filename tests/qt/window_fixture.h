@@ -52,6 +52,12 @@ public:
     QString pendingOperation() const;
     bool visible(const QString& name) const;
 
+    /// Which of its pictures the window draws for the skin key whose normal picture is
+    /// `normalImage` ("Image13"): "normal", "highlight", or "other" (a focus mark over it, say).
+    QString keyShows(const QString& normalImage);
+    /// The normal pictures' names of the keys drawn with their highlight.
+    QStringList litKeys();
+
     /// The centre of a control, in window coordinates.
     QPoint centreOf(const QString& name) const;
     /// Moves the pointer over the window as a user would, through the window system.

@@ -8,51 +8,46 @@
 #include "window_view.h"
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace varnik::test {
 
-/// Keeps what the window model told it to show, as a front end's controls would.
+/// Draws what a front end would: on every notification it copies what changed from the
+/// model's scene, and nothing else. A change the model forgets to tell shows up as a stale
+/// copy here.
 class FakeView : public WindowView {
 public:
-    void showDisplay(std::string_view text) override { display = text; }
-    void enablePointButton(bool enabled) override { pointEnabled = enabled; }
-    void showOperation(std::string_view caption) override { operation = caption; }
-    void showHighlight(std::size_t key, bool visible) override {
-        shown[key] = visible;
-        highlightWrites.emplace_back(key, visible);
-    }
-    void colourLink(BgrColour colour) override { link = colour; }
+    void displayChanged() override;
+    void pointButtonChanged() override { pointEnabled = form->scene().pointButtonEnabled; }
+    void operationChanged() override { operation = form->scene().operationCaption; }
+    void skinKeyChanged(std::size_t key) override;
+    void linkChanged() override { link = form->scene().linkColour; }
     void focusButton(std::size_t button) override { focused = button; }
-    void flashDisplay() override { ++flashes; }
 
-    /// The names of the keys whose highlight shows, in key map order.
+    /// The names of the keys whose highlight shows, and of the key with the focus mark.
     std::vector<std::string> shownKeys() const;
+    std::vector<std::string> markedKeys() const;
 
+    const Form1* form = nullptr;
     std::string display;
+    BgrColour displayBackground = varnik::displayBackground;
+    bool rightAligned = false;
     bool pointEnabled = true;
     std::string operation;
     std::array<bool, skinKeyCount> shown{};
-    std::vector<std::pair<std::size_t, bool>> highlightWrites;
+    std::array<bool, skinKeyCount> marked{};
     BgrColour link = linkDesignColour;
     std::optional<std::size_t> focused;
-    int flashes = 0;
 };
 
-/// Records what would leave the test: boxes, browsers, error signals, the end of the program.
-/// A box "stays open" while `whileBoxOpen` runs.
+/// Records what would leave the test: boxes, menus, browsers, error signals, the end of the
+/// program. Like the desktop toolkits it answers boxes, menus and the clipboard at once, from
+/// inside the call, unless a test leaves them open and answers later itself, as a browser does.
 class FakePlatform : public Platform {
 public:
-    void showMessage(std::string_view prompt) override {
-        boxes.emplace_back(prompt);
-        if (whileBoxOpen) {
-            whileBoxOpen();
-        }
-    }
+    void showMessage(std::string_view prompt) override;
     bool openWebAddress(std::string_view address) override {
         opened.emplace_back(address);
         return browserStarts;
@@ -60,12 +55,9 @@ public:
     void signalError() override { ++errorSignals; }
     void endProgram() override { ++endRequests; }
     void copyToClipboard(std::string_view text) override { clipboard = std::string(text); }
-    std::optional<std::string> clipboardText() override { return clipboard; }
-    std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
-                                         float y) override {
-        menus.push_back({items, x, y});
-        return menuChoice;
-    }
+    void readClipboard() override;
+    void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
+    void startTimer(int milliseconds) override { timers.push_back(milliseconds); }
 
     struct ShownMenu {
         std::vector<MenuItem> items;
@@ -73,15 +65,21 @@ public:
         float y;
     };
 
+    Form1* form = nullptr;
     std::vector<std::string> boxes;
     std::vector<std::string> opened;
     int errorSignals = 0;
     int endRequests = 0;
     bool browserStarts = true;
-    std::function<void()> whileBoxOpen;
     std::optional<std::string> clipboard;
+    bool clipboardReadable = true;
     std::vector<ShownMenu> menus;
+    std::vector<int> timers;
+    /// Answers at once: boxes closed, menus chosen (`menuChoice`) or dismissed, the clipboard
+    /// read. False leaves them open: the test answers through the model.
+    bool answerAtOnce = true;
     std::optional<std::size_t> menuChoice; ///< what the user picks from the next menus
+    int clipboardReads = 0;
 };
 
 /// A point of the client area in twips.
@@ -94,6 +92,8 @@ struct Point {
 Point centreOf(std::string_view key);
 /// The skin key with this accessible name.
 std::size_t keyNamed(std::string_view key);
+/// The command button with this name ("cmd7", "cmdabout" …).
+std::size_t buttonNamed(std::string_view name);
 /// A point given in pixels at 96 dpi.
 Point pixels(float x, float y);
 
@@ -108,6 +108,8 @@ struct StartedWindow {
     void click(Point at);
     /// Clicks the centre of each skin key named, in turn.
     void clickKeys(std::initializer_list<std::string_view> keys);
+    /// Presses each command button named, in turn.
+    void pressButtons(std::initializer_list<std::string_view> names);
 
     Calculator calculator;
     FakePlatform platform;

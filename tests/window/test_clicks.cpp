@@ -130,7 +130,7 @@ TEST(Clicks, Rule) {
 TEST(Clicks, TopmostVisiblePictureTakesTheEvents) {
     StartedWindow w;
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
-        const Point centre = centreOf(skinKeys[key].accessibleName);
+        const Point centre = centreOf(skinKey(key).accessibleName);
         EXPECT_EQ(w.form.targetAt(centre.x, centre.y),
                   (PointerTarget{PointerTarget::Kind::NormalPicture, key}));
         w.move(centre);
@@ -163,7 +163,7 @@ TEST(Clicks, SevenPlusFiveOnTheSkin) {
 
 TEST(Clicks, SkinGate) {
     StartedWindow w;
-    w.form.clickButton(buttonRow(Key::Four));
+    w.form.clickButton(*buttonOf(Key::Four));
     w.clickKeys({"times"}); // closed since start-up; button digits do not open it
     EXPECT_EQ(w.view.operation, "");
     w.clickKeys({"three", "times"});

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The hover highlight: entering keys, the leave test on the bare window, the linkCentre's colours.
+// The hover highlight: entering keys, the leave test on the bare window, the link's colours.
 #include "fakes.h"
 
 #include <gtest/gtest.h>
@@ -36,13 +36,13 @@ const Journey journeys[] = {
      {centreOf("one"), {110, 640}},
      {"one"},
      linkRestColour},
-    {"the linkCentre turns blue", {linkCentre}, {}, linkHoverColour},
-    {"the bare window leaves the linkCentre blue", {linkCentre, bare}, {}, linkHoverColour},
-    {"entering a key gives the linkCentre its rest colour",
+    {"the link turns blue", {linkCentre}, {}, linkHoverColour},
+    {"the bare window leaves the link blue", {linkCentre, bare}, {}, linkHoverColour},
+    {"entering a key gives the link its rest colour",
      {linkCentre, bare, centreOf("equals")},
      {"equals"},
      linkRestColour},
-    {"from a key straight onto the linkCentre",
+    {"from a key straight onto the link",
      {centreOf("equals"), linkCentre},
      {"equals"},
      linkHoverColour},
@@ -60,29 +60,20 @@ TEST(Hover, Journeys) {
         }
         EXPECT_EQ(w.view.shownKeys(), journey.shown);
         EXPECT_EQ(w.view.link, journey.linkColour);
-        // The model and what it told the view agree.
+        // The view was told every change of the scene.
         for (std::size_t key = 0; key < skinKeyCount; ++key) {
-            EXPECT_EQ(w.form.hover().highlightShown(key), w.view.shown[key]);
+            EXPECT_EQ(w.form.scene().keys[key].lit, w.view.shown[key]);
         }
     }
 }
 
-TEST(Hover, LeaveTestHidesEveryKeyOutsideAndNeverShowsOne) {
+TEST(Hover, TheLeaveTestNeverShowsAKey) {
     StartedWindow w;
-    w.view.highlightWrites.clear();
-    w.move(bare);
-    ASSERT_EQ(w.view.highlightWrites.size(), skinKeyCount);
-    for (std::size_t key = 0; key < skinKeyCount; ++key) {
-        EXPECT_EQ(w.view.highlightWrites[key], std::make_pair(key, false)) << "in key map order";
-    }
-    // On the one key's own edge line: every other key is hidden again, the one key not shown.
-    w.view.highlightWrites.clear();
+    w.move({540, 750}); // the one key's edge line, nothing lit before
+    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{});
+    w.move(centreOf("one"));
     w.move({540, 750});
-    EXPECT_EQ(w.view.highlightWrites.size(), skinKeyCount - 1);
-    for (const auto& [key, visible] : w.view.highlightWrites) {
-        EXPECT_FALSE(visible);
-        EXPECT_NE(key, keyNamed("one"));
-    }
+    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"one"});
 }
 
 TEST(Hover, HideAllHidesEveryKeyAndResetsTheLink) {

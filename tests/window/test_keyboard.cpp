@@ -102,16 +102,7 @@ TEST(Keyboard, TypingComputesAsTheHiddenButtonsDo) {
     // Equals on the blank display: the equals button's empty box.
     EXPECT_TRUE(w.form.typeKey(typed(U'=')));
     EXPECT_EQ(w.platform.boxes, std::vector<std::string>{""});
-    EXPECT_EQ(w.view.flashes, 0);
-}
-
-TEST(Keyboard, NoTypedKeyWhileABoxIsOpen) {
-    StartedWindow w;
-    bool taken = true;
-    w.platform.whileBoxOpen = [&w, &taken] { taken = w.form.typeKey(typed(U'7')); };
-    w.form.clickButton(buttonRow(Shell::About));
-    EXPECT_FALSE(taken);
-    EXPECT_EQ(w.view.display, " ");
+    EXPECT_TRUE(w.platform.timers.empty()) << "a box, no flash";
 }
 
 TEST(Keyboard, BackspaceAndThePointButton) {
@@ -180,27 +171,38 @@ TEST(Clipboard, CopyAndPasteThroughTheWindow) {
     w.form.typeKey(named(KeyName::Insert, false, true));
     EXPECT_EQ(w.view.display, "2.51");
     EXPECT_EQ(w.platform.errorSignals, 1);
-    EXPECT_EQ(w.view.flashes, 1);
+    EXPECT_EQ(w.view.displayBackground, displayFlashColour);
+
+    // Where the clipboard cannot be read (a browser without the user's leave), nothing is
+    // pasted and the failure shows.
+    w.platform.clipboardReadable = false;
+    w.platform.clipboard = "3";
+    w.form.typeKey(named(KeyName::V, true));
+    EXPECT_EQ(w.view.display, "2.51");
+    EXPECT_EQ(w.platform.errorSignals, 2);
 }
 
 TEST(ContextMenu, ItemsAndWhatTheyDo) {
     StartedWindow w;
     w.platform.menuChoice = std::nullopt;
-    w.form.openContextMenu(1500, 1200);
+    w.form.contextMenuRequested(1500, 1200, false);
     ASSERT_EQ(w.platform.menus.size(), 1U);
     const auto& menu = w.platform.menus.back();
     EXPECT_FLOAT_EQ(menu.x, 1500);
     std::vector<std::string> labels;
+    std::vector<std::string> shortcuts;
     std::vector<bool> enabled;
     std::vector<bool> separated;
     for (const auto& item : menu.items) {
         labels.push_back(item.label);
+        shortcuts.push_back(item.shortcut);
         enabled.push_back(item.enabled);
         separated.push_back(item.separatorBefore);
     }
-    EXPECT_EQ(labels, (std::vector<std::string>{
-                          "Copy\tCtrl+C", "Copy with Latin digits\tCtrl+Shift+C", "Paste\tCtrl+V",
-                          "M +", "M -", "M Rc", "Clear Memory", "About"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"Copy", "Copy with Latin digits", "Paste", "M +",
+                                                "M -", "M Rc", "Clear Memory", "About"}));
+    EXPECT_EQ(shortcuts,
+              (std::vector<std::string>{"Ctrl+C", "Ctrl+Shift+C", "Ctrl+V", "", "", "", "", ""}));
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false, true, true, true, true, true}))
         << "nothing to copy, nothing to paste";
     EXPECT_EQ(separated, (std::vector<bool>{false, false, false, true, false, false, false, true}));
@@ -209,24 +211,28 @@ TEST(ContextMenu, ItemsAndWhatTheyDo) {
     w.form.typeKey(typed(U'6'));
     w.platform.clipboard = "42";
     w.platform.menuChoice = 3; // M +
-    w.form.openContextMenu(0, 0);
+    w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.platform.menus.back().items[0].enabled, true);
     EXPECT_EQ(w.platform.menus.back().items[2].enabled, true);
     EXPECT_EQ(w.calculator.state().memoryValue, 6);
     w.platform.menuChoice = 2; // Paste
-    w.form.openContextMenu(0, 0);
+    w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.view.display, "42");
     w.platform.menuChoice = 5; // M Rc
-    w.form.openContextMenu(0, 0);
+    w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.view.display, "6");
     w.platform.menuChoice = 7; // About
-    w.form.openContextMenu(0, 0);
+    w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.platform.boxes, std::vector<std::string>{aboutText()});
-    // Text on the clipboard that is no number leaves Paste disabled.
+    // Text on the clipboard that is no number leaves Paste disabled; a clipboard that cannot
+    // be looked at leaves it enabled.
     w.platform.clipboard = "forty-two";
     w.platform.menuChoice.reset();
-    w.form.openContextMenu(0, 0);
+    w.form.contextMenuRequested(0, 0, false);
     EXPECT_FALSE(w.platform.menus.back().items[2].enabled);
+    w.platform.clipboardReadable = false;
+    w.form.contextMenuRequested(0, 0, false);
+    EXPECT_TRUE(w.platform.menus.back().items[2].enabled);
 }
 
 TEST(ContextMenu, FromTheKeyboardAtTheDisplay) {
@@ -242,7 +248,7 @@ namespace {
 
 struct FocusRow {
     const char* button;
-    std::vector<std::string> shown;
+    std::vector<std::string> marked;
 };
 
 const FocusRow focusMoves[] = {
@@ -260,38 +266,57 @@ const FocusRow focusMoves[] = {
     {"cmdclrmem", {}},
 };
 
-std::size_t buttonNamed(std::string_view name) {
-    for (std::size_t row = 0; row < commandButtonCount; ++row) {
-        if (name == commandButtons[row].name) {
-            return row;
-        }
-    }
-    throw std::invalid_argument("no button " + std::string(name));
-}
-
 } // namespace
 
-TEST(Focus, TheFocusedButtonsTwinLightsUp) {
+TEST(Focus, TheFocusMarkFollowsTheFocusAndNeverLightsAKey) {
     StartedWindow w;
     w.form.focusMoved(buttonNamed("cmdabout")); // as the platform reports start-up's focus
-    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{});
+    EXPECT_EQ(w.view.markedKeys(), std::vector<std::string>{});
+    w.move(centreOf("nine"));
     for (const FocusRow& row : focusMoves) {
         SCOPED_TRACE(row.button);
-        w.move(centreOf("nine")); // whatever the pointer lit before
         w.form.focusMoved(buttonNamed(row.button));
-        EXPECT_EQ(w.view.shownKeys(), row.shown);
+        EXPECT_EQ(w.view.markedKeys(), row.marked);
+        EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"nine"}) << "the pointer's key";
         EXPECT_EQ(w.view.link, linkRestColour);
     }
+    w.form.focusMoved(std::nullopt); // another program took the focus
+    EXPECT_EQ(w.view.markedKeys(), std::vector<std::string>{});
 }
 
-TEST(Focus, OnlyAMoveCounts) {
+// Rest the pointer on a key and click it; the keyboard, typed keys and a screen reader act in
+// between; a click without moving the mouse still presses the key under the pointer.
+TEST(Focus, NoPressIsLostToTheKeyboard) {
     StartedWindow w;
-    w.form.focusMoved(buttonNamed("cmd5"));
-    w.move(centreOf("one")); // the pointer keeps its effect
-    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"one"});
-    // The focus coming back to the same button (after a box, from another program) is none.
-    w.form.focusMoved(buttonNamed("cmd5"));
-    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"one"});
-    w.form.focusMoved(buttonNamed("cmd6"));
-    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"six"});
+    w.click(centreOf("four"));
+    for (const std::size_t button : tabOrder()) { // the whole Tab ring
+        w.form.focusMoved(button);
+    }
+    w.form.typeKey(typed(U'+'));
+    w.form.typeKey(typed(U'1'));
+    w.form.pressSkinKey(keyNamed("two"));
+    w.form.focusMoved(buttonNamed("cmd4"));
+    EXPECT_EQ(w.view.shownKeys(), std::vector<std::string>{"four"});
+    w.press(centreOf("four"));
+    w.release(centreOf("four"));
+    EXPECT_EQ(w.view.display, "124");
+    EXPECT_EQ(w.view.markedKeys(), std::vector<std::string>{"four"}) << "mark and light at once";
+}
+
+TEST(Focus, APointTypedAfterMemoryAddBeginsTheNextNumber) {
+    StartedWindow w;
+    for (const char32_t c : U"2.5") {
+        if (c != 0) {
+            w.form.typeKey(typed(c));
+        }
+    }
+    w.pressButtons({"cmdmem"});
+    EXPECT_TRUE(w.view.pointEnabled);
+    for (const char32_t c : U".5+1") {
+        if (c != 0) {
+            w.form.typeKey(typed(c));
+        }
+    }
+    w.form.typeKey(named(KeyName::Enter));
+    EXPECT_EQ(w.view.display, "1.5");
 }
