@@ -49,12 +49,12 @@ export LSAN_OPTIONS=exitcode=1:suppressions=$PWD/tests/sanitizers/lsan.supp:prin
 ctest --test-dir build/sanitize --output-on-failure --timeout 600 -L 'unit|widget' -j2
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-begin_stage fuzz "libFuzzer targets of the engine, 30 s each, side by side (build/fuzz)"
+begin_stage fuzz "libFuzzer targets of the engine and the window model, 30 s each, side by side (build/fuzz)"
 scripts/install-deps.sh fuzz
 CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_BUILD_APP=OFF >/dev/null
-cmake --build build/fuzz --target fuzz_number_text fuzz_keys
-# Both targets at once, one per core.
+    -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_FRONTEND=none >/dev/null
+cmake --build build/fuzz --target fuzz_number_text fuzz_keys fuzz_window
+# The targets at once, sharing the cores.
 fuzz() { # target
     # A fresh copy of the committed seeds: new inputs never land in the source tree.
     local work=build/fuzz/run/$1
@@ -64,7 +64,7 @@ fuzz() { # target
     "build/fuzz/tests/fuzz/fuzz_$1" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1
 }
-targets=(number_text keys)
+targets=(number_text keys window)
 pids=()
 for target in "${targets[@]}"; do
     fuzz "$target" &

@@ -9,7 +9,8 @@
 //     c X Y            move, then click the left button
 //     d X Y            move, then double-click (two clicks at once, well within 100 ms)
 //     g X1 Y1 X2 Y2    drag: press at the first point, release at the second
-//     k Tab|BackTab|space
+//     k KEY            a key by its X name (Tab, space, KP_Add, Return, v …), "BackTab" for
+//                      Shift+Tab, and "ctrl+" or "shift+" in front for those held with it
 //     s [MS]           wait until the program has handled everything so far (and MS
 //                      milliseconds more for a message box); close any message box it
 //                      opened and give the window the focus back
@@ -208,19 +209,56 @@ static int isGone(const void* window) {
     return 1;
 }
 
-static void key(KeySym symbol, int withShift) {
+enum {
+    withShift = 1,
+    withControl = 2
+};
+
+static void key(KeySym symbol, int modifiers) {
     const KeyCode shift = XKeysymToKeycode(display, XK_Shift_L);
+    const KeyCode control = XKeysymToKeycode(display, XK_Control_L);
     const KeyCode code = XKeysymToKeycode(display, symbol);
-    if (withShift) {
+    if (modifiers & withControl) {
+        XTestFakeKeyEvent(display, control, True, CurrentTime);
+    }
+    if (modifiers & withShift) {
         XTestFakeKeyEvent(display, shift, True, CurrentTime);
     }
     XTestFakeKeyEvent(display, code, True, CurrentTime);
     XTestFakeKeyEvent(display, code, False, CurrentTime);
-    if (withShift) {
+    if (modifiers & withShift) {
         XTestFakeKeyEvent(display, shift, False, CurrentTime);
     }
+    if (modifiers & withControl) {
+        XTestFakeKeyEvent(display, control, False, CurrentTime);
+    }
     XSync(display, False);
-    events += withShift ? 4 : 2;
+    events += 2 + ((modifiers & withShift) ? 2 : 0) + ((modifiers & withControl) ? 2 : 0);
+}
+
+// "ctrl+shift+v": the key and the modifiers held with it.
+static void namedKey(const char* name) {
+    int modifiers = 0;
+    for (;;) {
+        if (strncmp(name, "ctrl+", 5) == 0) {
+            modifiers |= withControl;
+            name += 5;
+        } else if (strncmp(name, "shift+", 6) == 0) {
+            modifiers |= withShift;
+            name += 6;
+        } else {
+            break;
+        }
+    }
+    if (strcmp(name, "BackTab") == 0) {
+        key(XK_Tab, modifiers | withShift);
+        return;
+    }
+    const KeySym symbol = XStringToKeysym(name);
+    if (symbol == NoSymbol || XKeysymToKeycode(display, symbol) == 0) {
+        fail("unknown key %s", name);
+    }
+    key(symbol, modifiers);
 }
 
 // A message box: checks its title, presses Return on it, gives the window the focus back.
@@ -316,7 +354,7 @@ static void drag(int x1, int y1, int x2, int y2) {
 }
 
 static void run(const char* line) {
-    char word[16];
+    char word[32];
     int x, y, x2, y2;
     if (sscanf(line, "m %d %d", &x, &y) == 2) {
         moveTo(x, y);
@@ -327,16 +365,8 @@ static void run(const char* line) {
         click(x, y, 2);
     } else if (sscanf(line, "g %d %d %d %d", &x, &y, &x2, &y2) == 4) {
         drag(x, y, x2, y2);
-    } else if (sscanf(line, "k %15s", word) == 1) {
-        if (strcmp(word, "Tab") == 0) {
-            key(XK_Tab, 0);
-        } else if (strcmp(word, "BackTab") == 0) {
-            key(XK_Tab, 1);
-        } else if (strcmp(word, "space") == 0) {
-            key(XK_space, 0);
-        } else {
-            fail("unknown key %s", word);
-        }
+    } else if (sscanf(line, "k %31s", word) == 1) {
+        namedKey(word);
     } else if (sscanf(line, "s %d", &x) == 1) {
         settle(x, 0);
         return;

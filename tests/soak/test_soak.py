@@ -4,8 +4,10 @@
 A plan of pointer and key actions is drawn from a fixed seed and played by soak_driver (our
 XTEST driver) into the program on the end-to-end harness's private X server: moves over the
 whole window and along both sides of every key's edges and through the gaps, clicks,
-double-clicks and drags on every key but Quit, and Tab walks with the space bar over every
-hidden button but Quit. The driver closes every message box that opens. Every few thousand
+double-clicks and drags on every key but Quit, Tab walks with the space bar over every
+hidden button but Quit, and typed keys: digits, operations, Enter, Escape, Backspace, copy and
+paste (of the program's own copies and of text another program offers). The driver closes every
+message box that opens. Every few thousand
 events the display is read through the accessibility bus (at most 15 characters) and the
 program's resident memory is noted. At the end the program must still compute, must have
 grown by less than 2 MiB since the warm-up, and the skin Quit key must end it with status 0.
@@ -52,6 +54,14 @@ POINT = "."
 TAB_ORDER = [ANCHOR] + FORWARD + [POINT] + BACKWARD[::-1][:-1]
 PRESSABLE = [ANCHOR, POINT] + FORWARD + BACKWARD[1:]
 DIGIT_KEYS = ["one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "zero"]
+# Typed keys by their X names: the numeric keypad's operations need no Shift on any layout.
+TYPED_KEYS = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "KP_Decimal", "KP_Add",
+              "KP_Subtract", "KP_Multiply", "KP_Divide", "BackSpace", "Escape", "Delete",
+              "ctrl+c", "ctrl+shift+c", "ctrl+v", "shift+Insert", "ctrl+Insert"]
+# Enter and = compute: on a failure the equals button's box opens.
+EQUALS_KEYS = ["KP_Enter", "Return"]
+# What another program offers on the clipboard at the start: a number in Bengali digits.
+OFFERED_TEXT = "\u09e8.\u09eb"
 
 
 def skin_keys(layout):
@@ -125,6 +135,15 @@ class Plan:
 
     def key(self, name):
         self.add(f"k {name}", 4 if name == "BackTab" else 2)
+
+    def typed(self):
+        """A few typed keys, now and then Enter; the driver closes a box Enter opens."""
+        for _ in range(self.rng.randrange(1, 6)):
+            self.key(self.rng.choice(TYPED_KEYS))
+        self.add("s")
+        if self.rng.random() < 0.3:
+            self.key(self.rng.choice(EQUALS_KEYS))
+            self.add(f"s {EQUALS_BOX_WAIT_MS}")
 
     def walk(self, steps):
         for _ in range(abs(steps)):
@@ -212,6 +231,9 @@ def warm_up(plan):
         plan.press_hidden(name)
     plan.drag(plan.clickable[0])
     plan.excursion()
+    for name in TYPED_KEYS + EQUALS_KEYS:
+        plan.key(name)
+        plan.add(f"s {EQUALS_BOX_WAIT_MS}")
     # Results with every character the display shows: "e+", "e-", "-", ".".
     plan.clicks("Clear")
     plan.long_number()
@@ -242,6 +264,7 @@ def soak(plan, events):
         (8, lambda: plan.click(rng.choice(plan.clickable), double=True)),
         (4, lambda: plan.drag(rng.choice(plan.clickable))),
         (3, lambda: plan.press_hidden(rng.choice(PRESSABLE))),
+        (4, plan.typed),
         (0.5, plan.excursion),
     ]
     weights = [weight for weight, _ in actions]
@@ -393,6 +416,11 @@ def soak_once(args):
         geometry = session.xdotool("getwindowgeometry", session.window)
         width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
         plan = Plan(skin_keys(args.layout), width, height, random.Random(args.seed))
+        # Another program offers a number until the calculator copies one of its own.
+        offer = session._spawn(["xclip", "-i", "-selection", "clipboard"], session.env,
+                               stdin=subprocess.PIPE, text=True)
+        offer.stdin.write(OFFERED_TEXT)
+        offer.stdin.close()
         warm_up(plan)
         warm_lines, warm_events = len(plan.lines), plan.events
         soak(plan, args.events)
