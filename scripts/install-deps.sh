@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    # libwayland-dev for its headers only: the program loads libwayland-client when it runs.
+    # libwayland-dev: the headers (the program loads libwayland-client when it runs) and the
+    # server library of the tests' small compositors.
     build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip ;;
