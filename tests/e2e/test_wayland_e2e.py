@@ -1,0 +1,175 @@
+# SPDX-License-Identifier: MIT
+"""End-to-end test: on a Wayland desktop whose compositor leaves window frames to its clients
+(GNOME's does, and so does weston), the calculator comes up through XWayland, where the
+desktop's own frame goes round it; the user's choice of Qt platform wins, and without a usable
+X server it stays on Wayland.
+
+weston runs nested in a private Xvfb, with XWayland. Where the window went is read from both
+sides: an X window of the program's on weston's XWayland display, or a top-level Wayland
+surface of the program's in weston's scene graph (its debug protocol, read with weston-debug).
+
+Usage: test_wayland_e2e.py --binary build/qt/varnik-calculator [unittest options]
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from x_desktop import end_with_this_process, poll, run, run_tests, start_xvfb  # noqa: E402
+
+TITLE = "Varnik Calculator"
+BINARY = None  # set from the command line
+WINDOW_LIMIT = 10.0  # seconds for the window to show (XWayland starts with its first client)
+
+
+def _spawn(command, env, **kwargs):
+    # Its own process group, so that close() ends whatever it started too (weston's clients,
+    # XWayland).
+    return subprocess.Popen(command, env=env, start_new_session=True,
+                            preexec_fn=end_with_this_process, **kwargs)
+
+
+def _end(process):
+    try:
+        os.killpg(process.pid, signal.SIGTERM)
+    except ProcessLookupError:
+        pass
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait(5)
+
+
+class Weston:
+    """weston with XWayland, nested in a private Xvfb: a Wayland session whose compositor
+    offers no server-side window frames. Use as a context manager."""
+
+    def __enter__(self):
+        self._started = []
+        self.runtime_dir = tempfile.mkdtemp(prefix="varnik-wayland-")
+        os.chmod(self.runtime_dir, 0o700)
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for process in reversed(self._started):
+            _end(process)
+        shutil.rmtree(self.runtime_dir, ignore_errors=True)
+
+    def _start(self):
+        self.base = {k: v for k, v in os.environ.items()
+                     if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME")}
+        self.base["XDG_RUNTIME_DIR"] = self.runtime_dir
+        xvfb, host = start_xvfb("1024x768x24", env=self.base)
+        self._started.append(xvfb)
+
+        self.socket = f"varnik-test-{os.getpid()}"
+        log = os.path.join(self.runtime_dir, "weston.log")
+        self._started.append(_spawn(
+            ["weston", "--backend=x11-backend.so", f"--socket={self.socket}", "--xwayland",
+             "--no-config", "--idle-time=0", "--debug", f"--log={log}"],
+            dict(self.base, DISPLAY=host), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL))
+
+        # weston picks XWayland's display number itself and says which one.
+        def x_display():
+            assert self._started[-1].poll() is None, f"weston ended: {self._read(log)}"
+            found = re.search(r"xserver listening on display (:\d+)", self._read(log))
+            return found and found.group(1)
+        self.x_display = poll("weston and its XWayland display", x_display, 10)
+
+    @staticmethod
+    def _read(path):
+        try:
+            with open(path, encoding="utf-8", errors="replace") as file:
+                return file.read()
+        except FileNotFoundError:
+            return ""
+
+    def session_env(self):
+        """The environment of a program in this desktop session, as GNOME's gives it."""
+        return dict(self.base, WAYLAND_DISPLAY=self.socket, XDG_SESSION_TYPE="wayland",
+                    DISPLAY=self.x_display)
+
+    def x_windows(self, pid):
+        """The visible X windows of process pid named TITLE, on the XWayland display."""
+        try:
+            return run("xdotool", "search", "--onlyvisible", "--pid", str(pid), "--name",
+                       f"^{TITLE}$", env=dict(self.base, DISPLAY=self.x_display)).split()
+        except subprocess.CalledProcessError:  # none
+            return []
+
+    def wayland_windows(self, pid):
+        """The top-level Wayland windows of process pid named TITLE, from the scene graph."""
+        graph = run("weston-debug", "scene-graph",
+                    env=dict(self.base, WAYLAND_DISPLAY=self.socket))
+        return re.findall(rf"role xdg_toplevel, PID {pid}, .*top-level window '{TITLE}'", graph)
+
+
+class WaylandDesktop(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.weston = Weston().__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.weston.__exit__()
+
+    def start(self, *arguments, **changes):
+        """Starts the program in the session, with changes to its environment (None removes
+        a variable)."""
+        env = self.weston.session_env()
+        for name, value in changes.items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
+        process = _spawn([BINARY, *arguments], env, stdout=subprocess.DEVNULL,
+                         stderr=subprocess.DEVNULL)
+        self.addCleanup(_end, process)
+        return process
+
+    def running(self, process):
+        self.assertIsNone(process.poll(), f"the program ended ({process.returncode})")
+        return True
+
+    def assert_on_xwayland(self, process):
+        poll("an X window of the program's", lambda: self.running(process)
+             and self.weston.x_windows(process.pid), WINDOW_LIMIT)
+        self.assertEqual(self.weston.wayland_windows(process.pid), [])
+
+    def assert_on_wayland(self, process):
+        poll("a Wayland window of the program's", lambda: self.running(process)
+             and self.weston.wayland_windows(process.pid), WINDOW_LIMIT)
+        self.assertEqual(self.weston.x_windows(process.pid), [])
+
+    def test_no_frames_from_the_compositor_sends_the_window_to_xwayland(self):
+        self.assert_on_xwayland(self.start())
+
+    def test_qt_qpa_platform_wins(self):
+        self.assert_on_wayland(self.start(QT_QPA_PLATFORM="wayland"))
+
+    def test_platform_argument_wins(self):
+        self.assert_on_wayland(self.start("-platform", "wayland"))
+
+    def test_without_an_x_server_the_window_stays_on_wayland(self):
+        self.assert_on_wayland(self.start(DISPLAY=None))
+
+    def test_an_unusable_x_display_falls_back_to_wayland(self):
+        # No "host:number" form: the X connection fails at once, and Qt takes its second choice.
+        self.assert_on_wayland(self.start(DISPLAY="nowhere"))
+
+
+if __name__ == "__main__":
+    run_tests(globals(), "binary")
