@@ -17,7 +17,7 @@ namespace varnik {
 
 namespace {
 
-// Far more than a compositor at work needs (well under a millisecond). One that does not answer
+// Far more than a compositor at work needs (a millisecond or so). One that does not answer
 // in time sends the window to XWayland, where every desktop frames it.
 constexpr std::chrono::milliseconds answerLimit{250};
 

@@ -10,12 +10,14 @@
 #include <atomic>
 #include <cstdlib>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace varnik;
 using namespace std::chrono_literals;
