@@ -14,37 +14,17 @@ Usage: test_wayland_e2e.py --binary build/qt/varnik-calculator [unittest options
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x_desktop import end_with_this_process, poll, run, run_tests, start_xvfb  # noqa: E402
+from x_desktop import end_group, poll, run, run_tests, start_group, start_xvfb  # noqa: E402
 
 TITLE = "Varnik Calculator"
 BINARY = None  # set from the command line
 WINDOW_LIMIT = 10.0  # seconds for the window to show (XWayland starts with its first client)
-
-
-def _spawn(command, env, **kwargs):
-    # Its own process group, so that close() ends whatever it started too (weston's clients,
-    # XWayland).
-    return subprocess.Popen(command, env=env, start_new_session=True,
-                            preexec_fn=end_with_this_process, **kwargs)
-
-
-def _end(process):
-    try:
-        os.killpg(process.pid, signal.SIGTERM)
-    except ProcessLookupError:
-        pass
-    try:
-        process.wait(5)
-    except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.wait(5)
 
 
 class Weston:
@@ -64,7 +44,7 @@ class Weston:
 
     def __exit__(self, *exc):
         for process in reversed(self._started):
-            _end(process)
+            end_group(process)
         shutil.rmtree(self.runtime_dir, ignore_errors=True)
 
     def _start(self):
@@ -76,7 +56,8 @@ class Weston:
 
         self.socket = f"varnik-test-{os.getpid()}"
         log = os.path.join(self.runtime_dir, "weston.log")
-        self._started.append(_spawn(
+        # Its own process group: weston's clients and XWayland end with it.
+        self._started.append(start_group(
             ["weston", "--backend=x11-backend.so", f"--socket={self.socket}", "--xwayland",
              "--no-config", "--idle-time=0", "--debug", f"--log={log}"],
             dict(self.base, DISPLAY=host), stdout=subprocess.DEVNULL,
@@ -135,9 +116,9 @@ class WaylandDesktop(unittest.TestCase):
                 env.pop(name, None)
             else:
                 env[name] = value
-        process = _spawn([BINARY, *arguments], env, stdout=subprocess.DEVNULL,
+        process = start_group([BINARY, *arguments], env, stdout=subprocess.DEVNULL,
                          stderr=subprocess.DEVNULL)
-        self.addCleanup(_end, process)
+        self.addCleanup(end_group, process)
         return process
 
     def running(self, process):
