@@ -98,6 +98,18 @@ class Weston:
         return re.findall(rf"role xdg_toplevel, PID {pid}, .*top-level window '{TITLE}'", graph)
 
 
+# What the program starts with (arguments, changes to the session's environment: None removes a
+# variable) and where its window must show.
+SCENARIOS = [
+    ("no frames from the compositor", [], {}, "xwayland"),
+    ("the user's QT_QPA_PLATFORM", [], {"QT_QPA_PLATFORM": "wayland"}, "wayland"),
+    ("the user's -platform", ["-platform", "wayland"], {}, "wayland"),
+    ("no X server", [], {"DISPLAY": None}, "wayland"),
+    # No "host:number" form: the X connection fails at once, and Qt takes its second choice.
+    ("an unusable DISPLAY", [], {"DISPLAY": "nowhere"}, "wayland"),
+]
+
+
 class WaylandDesktop(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -107,49 +119,28 @@ class WaylandDesktop(unittest.TestCase):
     def tearDownClass(cls):
         cls.weston.__exit__()
 
-    def start(self, *arguments, **changes):
-        """Starts the program in the session, with changes to its environment (None removes
-        a variable)."""
-        env = self.weston.session_env()
-        for name, value in changes.items():
-            if value is None:
-                env.pop(name, None)
-            else:
-                env[name] = value
-        process = start_group([BINARY, *arguments], env, stdout=subprocess.DEVNULL,
-                         stderr=subprocess.DEVNULL)
-        self.addCleanup(end_group, process)
-        return process
+    def where_the_window_shows(self, process):
+        """"xwayland" or "wayland" (both would be a fault), once the window has shown."""
+        def shown():
+            assert process.poll() is None, f"the program ended ({process.returncode})"
+            sides = [side for side, windows in (("xwayland", self.weston.x_windows),
+                                                ("wayland", self.weston.wayland_windows))
+                     if windows(process.pid)]
+            return " and ".join(sides)
+        return poll("the program's window", shown, WINDOW_LIMIT)
 
-    def running(self, process):
-        self.assertIsNone(process.poll(), f"the program ended ({process.returncode})")
-        return True
-
-    def assert_on_xwayland(self, process):
-        poll("an X window of the program's", lambda: self.running(process)
-             and self.weston.x_windows(process.pid), WINDOW_LIMIT)
-        self.assertEqual(self.weston.wayland_windows(process.pid), [])
-
-    def assert_on_wayland(self, process):
-        poll("a Wayland window of the program's", lambda: self.running(process)
-             and self.weston.wayland_windows(process.pid), WINDOW_LIMIT)
-        self.assertEqual(self.weston.x_windows(process.pid), [])
-
-    def test_no_frames_from_the_compositor_sends_the_window_to_xwayland(self):
-        self.assert_on_xwayland(self.start())
-
-    def test_qt_qpa_platform_wins(self):
-        self.assert_on_wayland(self.start(QT_QPA_PLATFORM="wayland"))
-
-    def test_platform_argument_wins(self):
-        self.assert_on_wayland(self.start("-platform", "wayland"))
-
-    def test_without_an_x_server_the_window_stays_on_wayland(self):
-        self.assert_on_wayland(self.start(DISPLAY=None))
-
-    def test_an_unusable_x_display_falls_back_to_wayland(self):
-        # No "host:number" form: the X connection fails at once, and Qt takes its second choice.
-        self.assert_on_wayland(self.start(DISPLAY="nowhere"))
+    def test_where_the_window_shows(self):
+        for what, arguments, changes, expected in SCENARIOS:
+            with self.subTest(what):
+                env = self.weston.session_env()
+                env.update(changes)
+                env = {name: value for name, value in env.items() if value is not None}
+                process = start_group([BINARY, *arguments], env, stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL)
+                try:
+                    self.assertEqual(self.where_the_window_shows(process), expected)
+                finally:
+                    end_group(process)
 
 
 if __name__ == "__main__":
