@@ -4,6 +4,7 @@
 #include "form1_widget.h"
 #include "qt_platform.h"
 #include "startup.h"
+#include "wayland_session.h"
 
 #include <QApplication>
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[]) {
     // runs on a second core while QApplication loads its plugins and connects to the display.
     // fontconfig guards its own start, so a font asked for meanwhile would still be right.
     varnik::FontConfigPreload fontConfig;
-    QApplication app(argc, argv);
+    varnik::PlatformArguments arguments(argc, argv); // XWayland where Qt would draw the frame
+    QApplication app(arguments.argc(), arguments.argv());
     fontConfig.finish();
     varnik::prepareApplication();
     varnik::Calculator calculator;

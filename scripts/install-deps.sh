@@ -6,9 +6,12 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev ;;
+    # libwayland-dev: the headers (the program loads libwayland-client when it runs) and the
+    # server library of the tests' small compositors.
+    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
-        python3 python3-gi desktop-file-utils appstream libgtest-dev xclip ;;
+        python3 python3-gi desktop-file-utils appstream libgtest-dev xclip \
+        weston xwayland qt6-wayland ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
     fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;

@@ -18,7 +18,6 @@ import json
 import os
 import select
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -30,8 +29,8 @@ from gi.repository import Gio, GLib  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
-    ClickPacer, Image, PollTimeout, end_with_this_process, poll, poll_equal, run, run_tests,
-    start_xvfb)
+    ClickPacer, Image, PollTimeout, end_group, end_with_this_process, poll, poll_equal, run,
+    run_tests, start_group, start_xvfb)
 
 READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
 
@@ -77,8 +76,7 @@ class Session:
     def _spawn(self, command, env, **kwargs):
         # Its own process group, so that whatever it starts (the accessibility bus daemon,
         # activated services) ends with it in close().
-        process = subprocess.Popen(command, env=env, start_new_session=True,
-                                   preexec_fn=end_with_this_process, **kwargs)
+        process = start_group(command, env, **kwargs)
         self._started.append(process)
         return process
 
@@ -142,15 +140,7 @@ class Session:
     def close(self):
         """Ends every process started here, newest first, by its process group; waits."""
         for process in reversed(self._started):
-            try:
-                os.killpg(process.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
-                process.wait(5)
+            end_group(process)
             for pipe in (process.stdin, process.stdout):
                 if pipe:
                     pipe.close()

@@ -23,6 +23,26 @@ def end_with_this_process():
     _libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
+def start_group(command, env, **kwargs):
+    """Starts a process in a process group of its own, so that end_group() ends whatever it
+    starts too; it also gets SIGTERM when the test dies."""
+    return subprocess.Popen(command, env=env, start_new_session=True,
+                            preexec_fn=end_with_this_process, **kwargs)
+
+
+def end_group(process):
+    """Ends the process's group (SIGTERM, then SIGKILL after 5 s) and waits for the process."""
+    try:
+        os.killpg(process.pid, signal.SIGTERM)
+    except ProcessLookupError:
+        pass
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait(5)
+
+
 class PollTimeout(AssertionError):
     pass
 
