@@ -34,6 +34,8 @@ trap summary EXIT
 
 begin_stage main "build in build/test and run every test"
 scripts/install-deps.sh build test bench
+# The C++ sources follow the committed .clang-format.
+git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run -Werror
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNIK_BUILD_BENCH=ON >/dev/null
 cmake --build build/test
 # Two at a time: many tests mostly wait (for double-click intervals, X servers, the soak).

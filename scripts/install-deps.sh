@@ -9,7 +9,7 @@ packages_for() {
     # libwayland-dev: the headers (the program loads libwayland-client when it runs) and the
     # server library of the tests' small compositors.
     build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev ;;
-    test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
+    test) echo clang-format xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip \
         weston xwayland qt6-wayland ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
