@@ -64,7 +64,7 @@ void QtPlatform::copyToClipboard(std::string_view text) {
     QGuiApplication::clipboard()->setText(toQString(text));
 }
 
-void QtPlatform::readClipboard() {
+void QtPlatform::readClipboard(bool /*toPaste*/) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!m_model) {
         return;

@@ -29,7 +29,7 @@ public:
     void signalError() override;
     void endProgram() override;
     void copyToClipboard(std::string_view text) override;
-    void readClipboard() override;
+    void readClipboard(bool toPaste) override;
     void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
     void startTimer(int milliseconds) override;
 

@@ -150,7 +150,7 @@ void Form1::contextMenuRequested(float x, float y, bool fromKeyboard) {
     m_menuY = y;
     // Paste is offered only when the clipboard holds a number: ask what it holds first.
     m_clipboardWanted = ClipboardWanted::Menu;
-    m_platform.readClipboard();
+    m_platform.readClipboard(false);
 }
 
 void Form1::openMenu(bool canPaste) {
@@ -288,7 +288,7 @@ void Form1::runCommand(Command command) {
         break;
     case Command::Paste:
         m_clipboardWanted = ClipboardWanted::Paste;
-        m_platform.readClipboard();
+        m_platform.readClipboard(true);
         break;
     case Command::ContextMenu:
         // From the keyboard: at the display's lower left corner.

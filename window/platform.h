@@ -30,10 +30,11 @@ public:
 
     /// Puts UTF-8 text on the desktop's clipboard.
     virtual void copyToClipboard(std::string_view text) = 0;
-    /// Asks for the clipboard's text. Form1::clipboardRead() follows with it, or
-    /// Form1::clipboardUnreadable() where the clipboard cannot be read now (a browser that
-    /// would have to ask the user first).
-    virtual void readClipboard() = 0;
+    /// Asks for the clipboard's text: to paste it, or only to see whether it holds a number.
+    /// Form1::clipboardRead() follows with it, or Form1::clipboardUnreadable() where the
+    /// clipboard cannot be read now (a browser that would have to ask the user, which it does
+    /// only for a paste).
+    virtual void readClipboard(bool toPaste) = 0;
 
     /// One item of a pop-up menu, and the key that does the same, if any ("Ctrl+C").
     struct MenuItem {

@@ -46,8 +46,9 @@ void FakePlatform::showMessage(std::string_view prompt) {
     }
 }
 
-void FakePlatform::readClipboard() {
+void FakePlatform::readClipboard(bool toPaste) {
     ++clipboardReads;
+    pasteReads += toPaste;
     if (!answerAtOnce) {
         return;
     }

@@ -55,7 +55,7 @@ public:
     void signalError() override { ++errorSignals; }
     void endProgram() override { ++endRequests; }
     void copyToClipboard(std::string_view text) override { clipboard = std::string(text); }
-    void readClipboard() override;
+    void readClipboard(bool toPaste) override;
     void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
     void startTimer(int milliseconds) override { timers.push_back(milliseconds); }
 
@@ -80,6 +80,7 @@ public:
     bool answerAtOnce = true;
     std::optional<std::size_t> menuChoice; ///< what the user picks from the next menus
     int clipboardReads = 0;
+    int pasteReads = 0; ///< the reads meant to paste
 };
 
 /// A point of the client area in twips.

@@ -215,9 +215,11 @@ TEST(ContextMenu, ItemsAndWhatTheyDo) {
     EXPECT_EQ(w.platform.menus.back().items[0].enabled, true);
     EXPECT_EQ(w.platform.menus.back().items[2].enabled, true);
     EXPECT_EQ(w.calculator.state().memoryValue, 6);
+    EXPECT_EQ(w.platform.pasteReads, 0) << "opening the menu only looks at the clipboard";
     w.platform.menuChoice = 2; // Paste
     w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.view.display, "42");
+    EXPECT_EQ(w.platform.pasteReads, 1);
     w.platform.menuChoice = 5; // M Rc
     w.form.contextMenuRequested(0, 0, false);
     EXPECT_EQ(w.view.display, "6");
