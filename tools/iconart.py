@@ -12,7 +12,7 @@ from PIL import Image
 
 import assetlib as lib
 
-SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+SIZES = (16, 22, 24, 32, 48, 64, 128, 192, 256, 512)  # 192 and 512 for the web app
 
 NAME = "\u09ad\u09be\u09b0\u09cd\u09a8\u09bf\u0995"  # ভার্নিক
 LATIN = "calc"

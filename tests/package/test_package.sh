@@ -19,7 +19,7 @@ expected_files="/usr/bin/varnik-calculator
 /usr/share/doc/varnik-calculator/OFL.txt
 /usr/share/doc/varnik-calculator/copyright
 /usr/share/metainfo/$app_id.metainfo.xml"
-for size in 16 22 24 32 48 64 128 256; do
+for size in 16 22 24 32 48 64 128 256 512; do
     expected_files+=$'\n'"/usr/share/icons/hicolor/${size}x${size}/apps/varnik-calculator.png"
 done
 expected_files=$(sort <<<"$expected_files")
