@@ -6,17 +6,18 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev ;;
+    # fmt and fast_float: the engine's number texts, header-only, on every runtime.
+    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libfmt-dev libfast-float-dev ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
     fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
-    # The Windows program: cross-compiler, installer maker, Wine (with the X libraries and fonts
-    # its display driver loads), and the tools of its tests under Xvfb.
-    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix nsis wine64 libxrender1 libxrandr2 \
-        libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 fonts-wine fonts-liberation \
-        xvfb xdotool imagemagick python3 ;;
+    # The Windows program: cross-compiler, the number text headers, installer maker, Wine (with
+    # the X libraries and fonts its display driver loads), and the tools of its tests under Xvfb.
+    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix libfmt-dev libfast-float-dev nsis \
+        wine64 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 \
+        fonts-wine fonts-liberation xvfb xdotool imagemagick python3 ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }
