@@ -245,9 +245,22 @@ private:
     std::vector<std::string> m_texts;
 };
 
+// Every sample, but under AddressSanitizer, in an unoptimised build where fmt's exact arithmetic
+// runs some 30 times slower, every tenth: that build looks for memory errors, not differences.
+template <typename T> std::vector<T> thinnedUnderSanitizer(std::vector<T> samples) {
+#ifdef __SANITIZE_ADDRESS__
+    for (std::size_t i = 0; i < samples.size() / 10; ++i) {
+        samples[i] = samples[i * 10];
+    }
+    samples.resize(samples.size() / 10);
+#endif
+    return samples;
+}
+
 void TestNumberTextCharconv::initTestCase() {
-    m_doubles = sampleDoubles();
-    m_texts = sampleTexts(m_doubles);
+    const std::vector<double> doubles = sampleDoubles();
+    m_texts = thinnedUnderSanitizer(sampleTexts(doubles));
+    m_doubles = thinnedUnderSanitizer(doubles);
 }
 
 void TestNumberTextCharconv::shortestForms() {
