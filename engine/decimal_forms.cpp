@@ -20,7 +20,7 @@ struct Shortest {
 // trailing zero.
 Shortest shortest(double value) {
     const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
-    Shortest result{std::signbit(value) ? "-" : "", fmt::format("{}", decimal.significand),
+    Shortest result{std::signbit(value) ? "-" : "", std::to_string(decimal.significand),
                     decimal.exponent};
     while (result.digits.size() > 1 && result.digits.back() == '0') {
         result.digits.pop_back();
