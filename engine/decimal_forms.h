@@ -5,7 +5,7 @@
 
 // The decimal texts that number_text.h builds on, from one library on every runtime (Linux,
 // Windows, the browser), so that all builds write the same bytes. Each writes what
-// std::to_chars writes in the same notation, for any double.
+// std::to_chars writes in the same notation, for any finite double.
 namespace varnik::decimal {
 
 /// The shortest digits that read back as the value, in plain notation: "0.001", "-1500".
