@@ -12,7 +12,10 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
 using namespace varnik;
 
