@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds and runs the whole test suite. Exit status = result.
 # Stages: main tests (build/test), sanitizers (build/sanitize), fuzzers (build/fuzz), the
-# Windows program and its tests under Wine (build/windows).
+# Windows program and its tests under Wine (build/windows), the WebAssembly build under node
+# (build/web).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -95,3 +96,11 @@ cmake --build build/test --target replay layout_json
 cmake --preset windows -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" >/dev/null
 cmake --build --preset windows --target package
 ctest --test-dir build/windows --output-on-failure --timeout 300 -j2
+
+begin_stage web "the engine in WebAssembly with emscripten, tested under node (build/web)"
+scripts/install-deps.sh web
+# Like the Windows tests, the web tests compare with the Linux build of the main stage.
+cmake --build build/test --target replay
+cmake --preset web -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" >/dev/null
+cmake --build --preset web
+ctest --test-dir build/web --output-on-failure --timeout 120

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "number_text.h"
 
-#include <charconv>
+#include "decimal_forms.h"
+
 #include <cmath>
 #include <cstdlib>
+#include <fast_float/fast_float.h>
 
 namespace varnik {
 
@@ -59,13 +61,10 @@ bool isNumberSyntax(std::string_view text) {
     return pos == text.size();
 }
 
-// Room for the plain form of any double: up to 309 integer digits or 324 decimals.
-constexpr int bufferSize = 400;
-
-template <typename... Format> std::string toChars(double value, Format... format) {
-    char buffer[bufferSize];
-    const auto result = std::to_chars(buffer, buffer + bufferSize, value, format...);
-    return std::string(buffer, result.ptr);
+// Digits before the exponent, and not all of them zeros.
+bool hasNonZeroDigit(std::string_view text) {
+    return text.substr(0, text.find_first_of("eE")).find_first_of("123456789") !=
+           std::string_view::npos;
 }
 
 // Drops trailing zeros after the point, and then a bare point, keeping any exponent.
@@ -92,10 +91,12 @@ bool usable(const std::string& text) {
     return value && *value != 0;
 }
 
+using Rounding = std::string (*)(double value, int decimals);
+
 // The most precise rounding (most digits, `precision` counting down) that is usable.
-std::optional<std::string> roundedToFit(double value, std::chars_format format, int precision) {
+std::optional<std::string> roundedToFit(double value, Rounding round, int precision) {
     for (; precision >= 0; --precision) {
-        std::string text = stripZeros(toChars(value, format, precision));
+        std::string text = stripZeros(round(value, precision));
         if (usable(text)) {
             return text;
         }
@@ -119,9 +120,13 @@ std::optional<double> parseNumber(std::string_view text) {
         text.remove_prefix(1); // from_chars takes no plus sign
     }
     double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = fast_float::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-        return std::nullopt; // beyond the range of a double
+        return std::nullopt;
+    }
+    // Beyond the range of a double: too large reads as infinity, too small as zero.
+    if (std::isinf(value) || (value == 0 && hasNonZeroDigit(text))) {
+        return std::nullopt;
     }
     return value;
 }
@@ -159,11 +164,15 @@ std::string formatNumber(double value) {
     if (value == 0) {
         return "0";
     }
-    std::string plain = toChars(value, std::chars_format::fixed);
-    if (plain.size() <= displayLimit) {
-        return plain;
+    // From 1e15 on the plain form has 16 digits before the point, and spelling out a large
+    // number's exact digits is slow.
+    if (std::fabs(value) < 1e15) {
+        std::string plain = decimal::shortestPlain(value);
+        if (plain.size() <= displayLimit) {
+            return plain;
+        }
     }
-    std::string scientific = toChars(value, std::chars_format::scientific);
+    std::string scientific = decimal::shortestScientific(value);
     if (scientific.size() <= displayLimit) {
         return scientific;
     }
@@ -181,13 +190,13 @@ std::string formatNumber(double value) {
         // At least one significant digit, or a carry into the last decimal: 9.99e-14 rounds
         // to the same 0.0000000000001 that 1e-13 is written as.
         if (decimals + exponent + 1 >= 0) {
-            roundedPlain = roundedToFit(value, std::chars_format::fixed, decimals + 1);
+            roundedPlain = roundedToFit(value, decimal::roundedPlain, decimals + 1);
         }
     }
     const int exponentLength = std::abs(exponent) >= 100 ? 5 : 4; // "e+dd" or "e+ddd"
     const int mantissaDecimals = limit - sign - 2 - exponentLength;
     std::optional<std::string> roundedScientific =
-        roundedToFit(value, std::chars_format::scientific, mantissaDecimals + 1);
+        roundedToFit(value, decimal::roundedScientific, mantissaDecimals + 1);
 
     // Some rounding always fits: fewer digits eventually round down below the largest double.
     if (!roundedPlain) {

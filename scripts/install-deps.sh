@@ -1,25 +1,31 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages a task needs, only those that are missing.
-# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows [...]
+# Installs the Debian packages a task needs, only those that are missing; for "web" also the
+# browser tests' npm packages (tests/web, pinned by its package-lock.json).
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|web [...]
 set -euo pipefail
 
 packages_for() {
     case "$1" in
     # libwayland-dev: the headers (the program loads libwayland-client when it runs) and the
-    # server library of the tests' small compositors.
-    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev ;;
+    # server library of the tests' small compositors. fmt and fast_float: the engine's number
+    # texts, header-only, on every runtime.
+    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev libfmt-dev libfast-float-dev ;;
     test) echo clang-format xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip \
         weston xwayland qt6-wayland ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
     fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
-    # The Windows program: cross-compiler, installer maker, Wine (with the X libraries and fonts
-    # its display driver loads), and the tools of its tests under Xvfb.
-    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix nsis wine64 libxrender1 libxrandr2 \
-        libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 fonts-wine fonts-liberation \
-        xvfb xdotool imagemagick python3 ;;
+    # The Windows program: cross-compiler, the number text headers, installer maker, Wine (with
+    # the X libraries and fonts its display driver loads), and the tools of its tests under Xvfb.
+    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix libfmt-dev libfast-float-dev nsis \
+        wine64 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 \
+        fonts-wine fonts-liberation xvfb xdotool imagemagick python3 ;;
+    # The web build and its tests: emscripten (its compiler runs on node), the browser, and npm
+    # unless node brought its own.
+    web) echo cmake ninja-build libfmt-dev libfast-float-dev emscripten nodejs chromium \
+        "$(command -v npm >/dev/null || echo npm)" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }
@@ -35,16 +41,27 @@ for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_packages() {
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    # Another install may hold the package lock for a while (a second build on the machine).
+    local lock=(-o DPkg::Lock::Timeout=600)
+    "${sudo[@]}" apt-get "${lock[@]}" update -qq
+    "${sudo[@]}" apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+}
+[ ${#missing[@]} -eq 0 ] || install_packages
 
-echo "Installing: ${missing[*]}"
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-    sudo=(sudo)
-fi
-export DEBIAN_FRONTEND=noninteractive
-# Another install may hold the package lock for a while (a second build on the machine).
-lock=(-o DPkg::Lock::Timeout=600)
-"${sudo[@]}" apt-get "${lock[@]}" update -qq
-"${sudo[@]}" apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+# The browser tests' client drives the system's Chromium: it never downloads a browser.
+web_tests=$(dirname "$0")/../tests/web
+for group in "$@"; do
+    if [ "$group" = web ] && { [ ! -d "$web_tests/node_modules" ] ||
+        [ "$web_tests/package-lock.json" -nt "$web_tests/node_modules" ]; }; then
+        echo "Installing the browser tests' npm packages (tests/web)"
+        (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+    fi
+done
