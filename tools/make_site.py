@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Writes the web calculator's site: the page with the window's controls placed from the key
+table (layout.json), one sprite sheet of the key pictures at 1x and one at 2x, the display
+font, the icons, the web app manifest, the program (varnik.js and varnik.wasm) and a service
+worker that keeps every file of the site for offline use. Standard library only, and the
+same inputs give the same bytes.
+
+Usage: make_site.py --layout layout.json --assets assets --web web --program varnik.js --out DIR
+"""
+
+import argparse
+import hashlib
+import html
+import json
+import os
+import shutil
+import string
+import struct
+import zlib
+
+CREAM = "rgb(244, 244, 227)"
+GAP = 1  # pixels between the pictures of the sprite sheet
+
+
+def read_bmp(path):
+    """An uncompressed 24-bit BMP as (width, height, rows of RGB bytes), top row first."""
+    with open(path, "rb") as file:
+        data = file.read()
+    offset = int.from_bytes(data[10:14], "little")
+    width = int.from_bytes(data[18:22], "little", signed=True)
+    height = int.from_bytes(data[22:26], "little", signed=True)
+    if data[:2] != b"BM" or int.from_bytes(data[28:30], "little") != 24:
+        raise ValueError(f"{path}: not a 24-bit BMP")
+    stride = (3 * width + 3) // 4 * 4
+    rows = []
+    for row in range(abs(height)):
+        stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
+        start = offset + stored * stride
+        bgr = data[start:start + 3 * width]
+        rows.append(bytes(b for i in range(0, len(bgr), 3) for b in bgr[i:i + 3][::-1]))
+    return width, abs(height), rows
+
+
+def write_png(path, width, height, rows):
+    """An 8-bit RGB PNG, no filters, no time stamp."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body
+                + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    raw = b"".join(b"\0" + row for row in rows)
+    with open(path, "wb") as file:
+        file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height,
+                                                                       8, 2, 0, 0, 0))
+                   + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def sprite_places(keys):
+    """Where each key's pictures lie on the 1x sheet: the normal picture at the left of the
+    key's row, the highlight right of the widest key. Returns ({image: (x, y)}, width, height)."""
+    column = max(key["pixels"][2] for key in keys) + GAP
+    places, y = {}, 0
+    for key in keys:
+        places[key["normalImage"]] = (0, y)
+        places[key["highlightImage"]] = (column, y)
+        y += key["pixels"][3] + GAP
+    return places, 2 * column - GAP, y - GAP
+
+
+def write_sprites(keys, assets, out):
+    places, width, height = sprite_places(keys)
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        canvas = [bytearray(b"\xf4\xf4\xe3" * (width * scale)) for _ in range(height * scale)]
+        for image, (x, y) in places.items():
+            w, h, rows = read_bmp(os.path.join(assets, "keys", f"Image{image}{suffix}.bmp"))
+            for row in range(h):
+                canvas[y * scale + row][3 * x * scale:3 * (x * scale + w)] = rows[row]
+        write_png(os.path.join(out, f"sprite{suffix}.png"), width * scale, height * scale,
+                  [bytes(row) for row in canvas])
+    return places, width, height
+
+
+def box(pixels):
+    left, top, width, height = pixels
+    return f"left:{left}px;top:{top}px;width:{width}px;height:{height}px"
+
+
+def page(layout, places, sheet, web):
+    keys = layout["skinKeys"]
+    rules = [f"#Form1.dense .key{{background-size:{sheet[0]}px {sheet[1]}px}}"]
+    markup = []
+    for key in keys:
+        normal, lit = places[key["normalImage"]], places[key["highlightImage"]]
+        name = f"Image{key['normalImage']}"
+        rules.append(f"#{name}{{{box(key['pixels'])};background-position:{-normal[0]}px "
+                     f"{-normal[1]}px}}")
+        rules.append(f"#{name}.lit{{background-position:{-lit[0]}px {-lit[1]}px}}")
+        markup.append(f'<div class="key" id="{name}" role="button" '
+                      f'aria-label="{html.escape(key["name"])}"></div>')
+    # The hidden buttons in tab order: never seen (the window clips them), but they take the
+    # keyboard's focus.
+    for button in sorted(layout["commandButtons"], key=lambda b: b["tabIndex"]):
+        markup.append(f'<button class="cmd" id="{button["name"]}" '
+                      f'style="{box(button["pixels"])}">{html.escape(button["caption"])}</button>')
+    with open(os.path.join(web, "page.html"), encoding="utf-8") as file:
+        template = string.Template(file.read())
+    with open(os.path.join(web, "page.css"), encoding="utf-8") as file:
+        style = file.read()
+    return template.substitute(
+        title=html.escape(layout["caption"]), style=style + "\n".join(rules),
+        client="width:{2}px;height:{3}px".format(*layout["client"]["pixels"]),
+        display=box(layout["display"]["pixels"]),
+        link=box(layout["link"]["pixels"]), link_caption=html.escape(layout["link"]["caption"]),
+        controls="\n".join(markup))
+
+
+def manifest(layout):
+    return json.dumps({
+        "name": layout["caption"],
+        "short_name": "Varnik",
+        "description": "A calculator whose display and keypad speak Bengali digits.",
+        "lang": "en",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "background_color": "#f4f4e3",
+        "theme_color": "#147c38",
+        "icons": [{"src": f"icon-{size}.png", "sizes": f"{size}x{size}", "type": "image/png",
+                   "purpose": "any"} for size in (192, 512)],
+    }, indent=2) + "\n"
+
+
+def service_worker(web, out, files):
+    """The service worker with the site's files and a version that changes with any of them."""
+    digest = hashlib.sha256()
+    for name in files:
+        with open(os.path.join(out, name), "rb") as file:
+            digest.update(name.encode() + b"\0" + file.read())
+    with open(os.path.join(web, "service_worker.js"), encoding="utf-8") as file:
+        template = string.Template(file.read())
+    return template.substitute(version=digest.hexdigest()[:16],
+                               files=json.dumps(["./"] + files))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    for option in ("layout", "assets", "web", "program", "out"):
+        parser.add_argument(f"--{option}", required=True)
+    args = parser.parse_args()
+    with open(args.layout, encoding="utf-8") as file:
+        layout = json.load(file)
+    if os.path.isdir(args.out):
+        shutil.rmtree(args.out)
+    os.makedirs(args.out)
+
+    places, width, height = write_sprites(layout["skinKeys"], args.assets, args.out)
+    shutil.copyfile(os.path.join(args.assets, "fonts", "ZelvikNormal.ttf"),
+                    os.path.join(args.out, "ZelvikNormal.ttf"))
+    for size in (32, 192, 512):
+        shutil.copyfile(os.path.join(args.assets, "icons", f"varnik-calculator-{size}.png"),
+                        os.path.join(args.out, f"icon-{size}.png"))
+    program = os.path.dirname(args.program)
+    for name in ("varnik.js", "varnik.wasm"):
+        shutil.copyfile(os.path.join(program, name), os.path.join(args.out, name))
+    with open(os.path.join(args.out, "index.html"), "w", encoding="utf-8") as file:
+        file.write(page(layout, places, (width, height), args.web))
+    with open(os.path.join(args.out, "manifest.webmanifest"), "w", encoding="utf-8") as file:
+        file.write(manifest(layout))
+
+    files = sorted(os.listdir(args.out))
+    with open(os.path.join(args.out, "service-worker.js"), "w", encoding="utf-8") as file:
+        file.write(service_worker(args.web, args.out, files))
+
+
+if __name__ == "__main__":
+    main()

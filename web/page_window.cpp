@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+#include "page_window.h"
+
+#include "units.h"
+
+#include <algorithm>
+
+namespace varnik::web {
+
+namespace {
+
+constexpr double layoutWidth = clientWidth / twipsPerPixel;
+constexpr double layoutHeight = clientHeight / twipsPerPixel;
+
+KeyName keyNameOf(const std::string& key, const std::string& code) {
+    if (key == "Enter") {
+        return KeyName::Enter; // the numeric keypad's too
+    }
+    if (key == "Escape") {
+        return KeyName::Escape;
+    }
+    if (key == "Delete") {
+        return KeyName::Delete;
+    }
+    if (key == "Backspace") {
+        return KeyName::Backspace;
+    }
+    if (key == "Insert") {
+        return KeyName::Insert;
+    }
+    if (key == "ContextMenu") {
+        return KeyName::Menu;
+    }
+    if (key == "F10") {
+        return KeyName::F10;
+    }
+    if (code == "NumpadDecimal" && key.size() == 1) {
+        return KeyName::KeypadDecimal; // whatever character the layout gives it
+    }
+    if (code == "KeyC") {
+        return KeyName::C;
+    }
+    if (code == "KeyV") {
+        return KeyName::V;
+    }
+    return KeyName::Other;
+}
+
+// The one character a key types (UTF-8 in), or 0 for a named key such as "Shift".
+char32_t characterOf(const std::string& key) {
+    const auto lead = static_cast<unsigned char>(key.empty() ? 0 : key[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (key.empty() || key.size() != length) {
+        return 0;
+    }
+    if (length == 1) {
+        return lead;
+    }
+    char32_t c = lead & (0xFF >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i) {
+        c = (c << 6) | (static_cast<unsigned char>(key[i]) & 0x3F);
+    }
+    return c;
+}
+
+TypedKey typedKeyOf(val event) {
+    const std::string key = text(event["key"]);
+    TypedKey typed;
+    typed.name = keyNameOf(key, text(event["code"]));
+    // The command key of Apple keyboards does what Ctrl does elsewhere.
+    typed.ctrl = event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>();
+    typed.shift = event["shiftKey"].as<bool>();
+    typed.alt = event["altKey"].as<bool>();
+    // A desktop's Ctrl with a letter types a control character, which is no key; a browser
+    // reports the letter. AltGr (Ctrl+Alt) still types its character.
+    typed.character = typed.ctrl && !typed.alt ? 0 : characterOf(key);
+    return typed;
+}
+
+} // namespace
+
+std::string cssColour(unsigned colour) {
+    return "rgb(" + std::to_string(red(colour)) + "," + std::to_string(green(colour)) + "," +
+           std::to_string(blue(colour)) + ")";
+}
+
+PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform)
+    : m_model(calculator, platform, *this), m_platform(platform), m_root(byId("Form1")),
+      m_display(byId(displayName)), m_link(byId(linkName)) {
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        m_buttons.push_back(byId(commandButton(b).name));
+    }
+    for (std::size_t k = 0; k < skinKeyCount; ++k) {
+        m_keys.push_back(byId(pictureName(normalImage(k))));
+    }
+}
+
+void PageWindow::start() {
+    resized();
+    m_model.load();
+    val window = val::global("window");
+    val document = val::global("document");
+    // The mouse anywhere on the page: a pressed key keeps the pointer's events, as desktops
+    // capture the mouse for it.
+    listen(window, "mousemove", "onMouseMove");
+    listen(m_root, "mousedown", "onMouseDown");
+    listen(window, "mouseup", "onMouseUp");
+    // Touch and pen: a tap lights its key and presses it in one go.
+    listen(m_root, "pointerdown", "onPointerDown");
+    listen(window, "pointermove", "onPointerMove");
+    listen(window, "pointerup", "onPointerUp");
+    listen(window, "pointercancel", "onPointerCancel");
+    listen(m_root, "contextmenu", "onContextMenu");
+    listen(document, "keydown", "onKeyDown");
+    listen(document, "focusin", "onFocusIn");
+    listen(document, "paste", "onPaste");
+    listen(window, "resize", "onResize");
+    for (const val& button : m_buttons) {
+        listen(button, "click", "onButtonClick");
+    }
+    for (const val& key : m_keys) {
+        listen(key, "click", "onSkinKeyClick"); // a screen reader's press
+    }
+    m_model.activate();
+}
+
+PageWindow::Position PageWindow::twipsOf(val event) const {
+    val box = m_root.call<val>("getBoundingClientRect");
+    const double x = (event["clientX"].as<double>() - box["left"].as<double>()) / m_scale;
+    const double y = (event["clientY"].as<double>() - box["top"].as<double>()) / m_scale;
+    return {toTwips(x), toTwips(y), x >= 0 && y >= 0 && x < layoutWidth && y < layoutHeight};
+}
+
+void PageWindow::mouseMoved(val event) {
+    const Position at = twipsOf(event);
+    // Outside the window only a pressed key hears the pointer, as on the desktops.
+    if (at.inside || m_mouseDown) {
+        m_model.pointerMoved(at.x, at.y);
+    }
+}
+
+void PageWindow::mousePressed(val event) {
+    if (event["button"].as<int>() != 0) {
+        return;
+    }
+    m_mouseDown = true;
+    const Position at = twipsOf(event);
+    // The browser counts the presses of a double-click: the second is no click.
+    if (event["detail"].as<int>() % 2 == 0) {
+        m_model.pointerDoubleClicked(at.x, at.y);
+    } else {
+        m_model.pointerPressed(at.x, at.y);
+    }
+}
+
+void PageWindow::mouseReleased(val event) {
+    if (event["button"].as<int>() != 0 || !m_mouseDown) {
+        return;
+    }
+    m_mouseDown = false;
+    const Position at = twipsOf(event);
+    m_model.pointerReleased(at.x, at.y);
+}
+
+void PageWindow::touchPressed(val event) {
+    if (text(event["pointerType"]) == "mouse") {
+        return; // the mouse events say it, with the double-click's count
+    }
+    event.call<void>("preventDefault"); // no mouse events after it, no zoom, no selection
+    const Position at = twipsOf(event);
+    m_model.pointerMoved(at.x, at.y);
+    m_model.pointerPressed(at.x, at.y);
+}
+
+void PageWindow::touchMoved(val event) {
+    if (text(event["pointerType"]) != "mouse" && event["buttons"].as<int>() != 0) {
+        const Position at = twipsOf(event);
+        m_model.pointerMoved(at.x, at.y);
+    }
+}
+
+void PageWindow::touchReleased(val event) {
+    if (text(event["pointerType"]) != "mouse") {
+        const Position at = twipsOf(event);
+        m_model.pointerReleased(at.x, at.y);
+    }
+}
+
+void PageWindow::touchCancelled(val event) {
+    if (text(event["pointerType"]) != "mouse") {
+        m_model.pointerReleased(-1, -1); // no click
+    }
+}
+
+void PageWindow::contextMenu(val event) {
+    event.call<void>("preventDefault");
+    const Position at = twipsOf(event);
+    m_model.contextMenuRequested(at.x, at.y, m_menuKeyDown);
+    m_menuKeyDown = false;
+}
+
+void PageWindow::keyPressed(val event) {
+    if (m_platform.keyForPage(event)) {
+        return; // the box or the menu in front of the window takes it
+    }
+    if (text(event["key"]) == "Tab") {
+        // Tab and Shift+Tab walk the hidden buttons only, round and round.
+        event.call<void>("preventDefault");
+        if (!m_model.inputHeld()) {
+            focusButton(m_model.nextFocus(event["shiftKey"].as<bool>()));
+        }
+        return;
+    }
+    const TypedKey key = typedKeyOf(event);
+    m_menuKeyDown = key.name == KeyName::Menu || (key.name == KeyName::F10 && key.shift);
+    m_platform.keyStarts(key);
+    const bool taken = m_model.typeKey(key);
+    if (taken && !m_platform.keyEnds()) {
+        event.call<void>("preventDefault");
+    }
+}
+
+std::optional<std::size_t> PageWindow::buttonOf(val element) const {
+    for (std::size_t b = 0; b < m_buttons.size(); ++b) {
+        if (m_buttons[b].strictlyEquals(element)) {
+            return b;
+        }
+    }
+    return std::nullopt;
+}
+
+void PageWindow::focusIn(val event) {
+    // The focus in a box or the menu stays with the button it came from, as on the desktops.
+    if (const auto button = buttonOf(event["target"])) {
+        m_model.focusMoved(button);
+    }
+}
+
+void PageWindow::buttonClicked(val event) {
+    if (const auto button = buttonOf(event["currentTarget"])) {
+        m_model.clickButton(*button);
+    }
+}
+
+void PageWindow::skinKeyClicked(val event) {
+    val target = event["currentTarget"];
+    for (std::size_t k = 0; k < m_keys.size(); ++k) {
+        if (m_keys[k].strictlyEquals(target)) {
+            m_model.pressSkinKey(k);
+        }
+    }
+}
+
+void PageWindow::pasted(val event) {
+    event.call<void>("preventDefault");
+    m_platform.pasted(text(event["clipboardData"].call<val>("getData", std::string("text/plain"))));
+}
+
+void PageWindow::resized() {
+    val window = val::global("window");
+    const double width = window["innerWidth"].as<double>();
+    const double height = window["innerHeight"].as<double>();
+    // The whole window in view; a phone held upright fills its width.
+    m_scale = std::max(0.1, std::min(width / layoutWidth, height / layoutHeight));
+    m_root["style"].call<void>("setProperty", std::string("--scale"), std::to_string(m_scale));
+    // The twice-as-dense pictures wherever a layout pixel covers more than a screen pixel.
+    setClass(m_root, "dense", window["devicePixelRatio"].as<double>() * m_scale > 1.0);
+}
+
+void PageWindow::displayChanged() {
+    const DisplayScene& display = m_model.scene().display;
+    m_display.set("value", display.text);
+    m_display["style"].set("backgroundColor", cssColour(display.background));
+    m_display["style"].set("textAlign", std::string(display.rightAligned ? "right" : "left"));
+}
+
+void PageWindow::pointButtonChanged() {
+    m_buttons[pointButton].set("disabled", !m_model.scene().pointButtonEnabled);
+}
+
+void PageWindow::skinKeyChanged(std::size_t key) {
+    const SkinKeyScene& shown = m_model.scene().keys[key];
+    setClass(m_keys[key], "lit", shown.lit);
+    setClass(m_keys[key], "mark", shown.focusMark);
+}
+
+void PageWindow::linkChanged() {
+    m_link["style"].set("color", cssColour(m_model.scene().linkColour));
+}
+
+void PageWindow::focusButton(std::size_t button) {
+    val options = val::object();
+    options.set("preventScroll", true);
+    m_buttons[button].call<void>("focus", options);
+}
+
+} // namespace varnik::web
