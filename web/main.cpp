@@ -53,6 +53,7 @@ EMSCRIPTEN_BINDINGS(varnik) {
     function("onClipboardText", &toPlatform<&BrowserPlatform::clipboardText>);
     function("onClipboardFailed", +[](val) { page->platform.clipboardFailed(); });
     function("onClipboardWriteFailed", +[](val) {});
+    function("onServiceWorkerRefused", +[](val) {}); // no offline use, the page works on
     function("onTimer", +[]() { page->platform.timerFired(); });
 }
 

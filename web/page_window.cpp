@@ -118,10 +118,18 @@ void PageWindow::start() {
     for (const val& button : m_buttons) {
         listen(button, "click", "onButtonClick");
     }
-    for (const val& key : m_keys) {
-        listen(key, "click", "onSkinKeyClick"); // a screen reader's press
+    for (std::size_t k = 0; k < m_keys.size(); ++k) {
+        m_keys[k].call<void>("setAttribute", std::string("aria-label"),
+                             std::string(m_model.accessibleKey(k).name));
+        listen(m_keys[k], "click", "onSkinKeyClick"); // a screen reader's press
     }
     m_model.activate();
+    // Every file of the site kept for offline use, once the page is up.
+    val serviceWorkers = val::global("navigator")["serviceWorker"];
+    if (!serviceWorkers.isUndefined()) {
+        serviceWorkers.call<val>("register", std::string("service-worker.js"))
+            .call<val>("catch", handler("onServiceWorkerRefused"));
+    }
 }
 
 PageWindow::Position PageWindow::twipsOf(val event) const {
