@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev ;;
+    # gettext compiles the catalogues (po/) and appstream brings its rules for the metainfo.
+    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev gettext appstream python3 ;;
     test) echo xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
@@ -14,7 +15,7 @@ packages_for() {
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
     # The Windows program: cross-compiler, installer maker, Wine (with the X libraries and fonts
     # its display driver loads), and the tools of its tests under Xvfb.
-    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix nsis wine64 libxrender1 libxrandr2 \
+    windows) echo cmake ninja-build gettext g++-mingw-w64-x86-64-posix nsis wine64 libxrender1 libxrandr2 \
         libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 fonts-wine fonts-liberation \
         xvfb xdotool imagemagick python3 ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
