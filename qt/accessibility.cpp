@@ -26,6 +26,12 @@ public:
         return QAccessibleWidget::text(kind);
     }
     QStringList actionNames() const override { return {pressAction()}; }
+    QString localizedActionName(const QString& actionName) const override {
+        if (actionName == pressAction()) {
+            return toQString(skinKey().model().accessibleKey(skinKey().key()).action);
+        }
+        return QAccessibleWidget::localizedActionName(actionName);
+    }
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
             skinKey().model().pressSkinKey(skinKey().key());

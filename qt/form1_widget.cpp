@@ -3,6 +3,7 @@
 
 #include "qt_units.h"
 #include "skin_key_widget.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -73,8 +74,8 @@ TypedKey typedKeyOf(const QKeyEvent& event) {
 
 } // namespace
 
-Form1Widget::Form1Widget(Calculator& calculator, Platform& platform)
-    : m_model(calculator, platform, *this) {
+Form1Widget::Form1Widget(Calculator& calculator, Platform& platform, const Messages& messages)
+    : m_model(calculator, platform, *this, messages) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(windowCaption));
     // A fixed tool window: small title bar, close box only, no taskbar entry.
@@ -124,7 +125,7 @@ void Form1Widget::createDisplay() {
     m_txtnum = new QLineEdit(this);
     placeControl(m_txtnum, displayName, displayGeometry);
     m_txtnum->setEnabled(!DisplayScene::readOnly);
-    m_txtnum->setAccessibleName(QString::fromLatin1(displayAccessibleName));
+    m_txtnum->setAccessibleName(toQString(m_model.messages().text(displayAccessibleName)));
     m_txtnum->setMaxLength(static_cast<int>(DisplayScene::maxLength));
     m_txtnum->setFont(toQFont(displayFont, font()));
     QPalette colours = m_txtnum->palette();

@@ -23,7 +23,8 @@ class Form1Widget : public QWidget, public WindowView {
     Q_OBJECT
 
 public:
-    Form1Widget(Calculator& calculator, Platform& platform);
+    Form1Widget(Calculator& calculator, Platform& platform,
+                const Messages& messages = messagesFor("en"));
 
     Form1& model() { return m_model; }
     /// The widget that stands for skin key `key` (its normal picture's name) before screen

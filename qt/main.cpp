@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     varnik::prepareApplication();
     varnik::Calculator calculator;
     varnik::QtPlatform platform;
-    varnik::Form1Widget form(calculator, platform);
+    varnik::Form1Widget form(calculator, platform, varnik::userMessages(argc, argv));
     platform.attach(&form, form.model());
     form.show();
     return QApplication::exec();

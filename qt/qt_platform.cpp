@@ -3,6 +3,7 @@
 
 #include "form1.h"
 #include "qt_units.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,6 +41,9 @@ void QtPlatform::showMessage(std::string_view prompt) {
     // would get an icon of its own, whose pixmap Qt's pixmap cache keeps: the program would
     // grow by some 2 KiB with every box it shows.
     box->button(QMessageBox::Ok)->setIcon(QIcon());
+    if (m_model) {
+        box->button(QMessageBox::Ok)->setText(toQString(m_model->messages().text(okText)));
+    }
     connect(box, &QMessageBox::finished, this, [this] {
         if (m_model) {
             m_model->messageClosed();

@@ -3,14 +3,24 @@
 
 #include "accessibility.h"
 #include "control_tables.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
+#include <QLocale>
 #include <QPixmap>
 
 namespace varnik {
+
+const Messages& userMessages(int argc, const char* const* argv) {
+    std::vector<std::string> preferred;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        preferred.push_back(language.toStdString());
+    }
+    return messagesFor(chooseLanguage(preferred, languageFromArguments(argc, argv)));
+}
 
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("varnik-calculator"));

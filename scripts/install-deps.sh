@@ -9,22 +9,25 @@ packages_for() {
     case "$1" in
     # libwayland-dev: the headers (the program loads libwayland-client when it runs) and the
     # server library of the tests' small compositors. fmt and fast_float: the engine's number
-    # texts, header-only, on every runtime.
-    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev libfmt-dev libfast-float-dev ;;
+    # texts, header-only, on every runtime. gettext compiles the catalogues (po/) and appstream
+    # brings its rules for the metainfo.
+    build) echo cmake ninja-build g++ qt6-base-dev dpkg-dev libwayland-dev libfmt-dev libfast-float-dev \
+        gettext appstream python3 ;;
     test) echo clang-format xvfb xauth xdotool x11-utils imagemagick dbus at-spi2-core gir1.2-atspi-2.0 libxtst-dev \
         python3 python3-gi desktop-file-utils appstream libgtest-dev xclip \
         weston xwayland qt6-wayland ;;
     # libFuzzer and clang's sanitizer runtimes; g++ brings its own for the sanitizer build.
     fuzz) echo clang libclang-rt-14-dev ;;
     bench) echo libbenchmark-dev libx11-dev libxdamage-dev xvfb ;;
-    # The Windows program: cross-compiler, the number text headers, installer maker, Wine (with
-    # the X libraries and fonts its display driver loads), and the tools of its tests under Xvfb.
-    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix libfmt-dev libfast-float-dev nsis \
+    # The Windows program: cross-compiler, the number text headers, the catalogues' compiler,
+    # installer maker, Wine (with the X libraries and fonts its display driver loads), and the
+    # tools of its tests under Xvfb.
+    windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix libfmt-dev libfast-float-dev gettext nsis \
         wine64 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 \
         fonts-wine fonts-liberation xvfb xdotool imagemagick python3 ;;
-    # The web build and its tests: emscripten (its compiler runs on node), the browser, and npm
-    # unless node brought its own.
-    web) echo cmake ninja-build libfmt-dev libfast-float-dev emscripten nodejs chromium \
+    # The web build and its tests: emscripten (its compiler runs on node), the catalogues'
+    # compiler, the browser, and npm unless node brought its own.
+    web) echo cmake ninja-build libfmt-dev libfast-float-dev gettext python3 emscripten nodejs chromium \
         "$(command -v npm >/dev/null || echo npm)" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac

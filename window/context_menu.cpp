@@ -2,7 +2,6 @@
 #include "context_menu.h"
 
 #include "clipboard_text.h"
-#include "controls.h"
 
 #include <array>
 
@@ -11,36 +10,31 @@ namespace varnik {
 namespace {
 
 struct MenuRow {
-    const char* label; ///< nullptr: the caption of the command button that runs the action
+    MessageId label;
     const char* shortcut;
     Action action;
     bool separatorBefore;
 };
 
 const std::array<MenuRow, 8> menu{{
-    {"Copy", "Ctrl+C", Command::Copy, false},
-    {"Copy with Latin digits", "Ctrl+Shift+C", Command::CopyLatin, false},
-    {"Paste", "Ctrl+V", Command::Paste, false},
-    {nullptr, "", Key::MemoryAdd, true},
-    {nullptr, "", Key::MemorySubtract, false},
-    {nullptr, "", Key::MemoryRecall, false},
-    {nullptr, "", Key::MemoryClear, false},
-    {nullptr, "", Shell::About, true},
+    {NC_("menu", "Copy"), "Ctrl+C", Command::Copy, false},
+    // TRANSLATORS: Copies the display with the digits 0 to 9 instead of Bengali digits.
+    {NC_("menu", "Copy with Latin digits"), "Ctrl+Shift+C", Command::CopyLatin, false},
+    {NC_("menu", "Paste"), "Ctrl+V", Command::Paste, false},
+    // TRANSLATORS: Adds the display to the memory.
+    {NC_("menu", "M +"), "", Key::MemoryAdd, true},
+    // TRANSLATORS: Subtracts the display from the memory.
+    {NC_("menu", "M -"), "", Key::MemorySubtract, false},
+    // TRANSLATORS: Shows the memory on the display.
+    {NC_("menu", "M Rc"), "", Key::MemoryRecall, false},
+    // TRANSLATORS: Sets the memory to 0.
+    {NC_("menu", "Clear Memory"), "", Key::MemoryClear, false},
+    {NC_("menu", "About"), "", Shell::About, true},
 }};
-
-std::string labelOf(const MenuRow& row) {
-    if (row.label) {
-        return row.label;
-    }
-    const auto button = buttonOf(row.action);
-    std::string caption = button ? commandButton(*button).caption : "";
-    caption.erase(caption.find_last_not_of(' ') + 1); // "About " is "About" in a menu
-    return caption;
-}
 
 } // namespace
 
-ContextMenu contextMenu(const CalculatorState& state, bool canPaste) {
+ContextMenu contextMenu(const CalculatorState& state, bool canPaste, const Messages& messages) {
     const bool canCopy = copyText(state.txtnum, false).has_value();
     ContextMenu shown;
     for (const MenuRow& row : menu) {
@@ -50,10 +44,20 @@ ContextMenu contextMenu(const CalculatorState& state, bool canPaste) {
         } else if (row.action == Action{Command::Paste}) {
             enabled = canPaste;
         }
-        shown.items.push_back({labelOf(row), row.shortcut, enabled, row.separatorBefore});
+        shown.items.push_back(
+            {std::string(messages.text(row.label)), row.shortcut, enabled, row.separatorBefore});
         shown.actions.push_back(row.action);
     }
     return shown;
+}
+
+std::string_view menuItemText(const Messages& messages, const Action& action) {
+    for (const MenuRow& row : menu) {
+        if (row.action == action) {
+            return messages.text(row.label);
+        }
+    }
+    return {};
 }
 
 } // namespace varnik

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "keys.h"
+#include "messages.h"
 
 #include <array>
 #include <cstdint>
@@ -109,52 +110,53 @@ inline constexpr std::array<KeyRow, 23> keyRows{{
      std::nullopt},
     {Key::Seven,
      ButtonPart{"cmd7", "7", {1155, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 24},
-     layout::skin(13, {105, 1680, 435, 420}, "seven", 26, 10)},
+     layout::skin(13, {105, 1680, 435, 420}, N_("seven"), 26, 10)},
     {Key::Eight,
      ButtonPart{"cmd8", "8", {1755, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 23},
-     layout::skin(15, {630, 1680, 435, 420}, "eight", 27, 11)},
+     layout::skin(15, {630, 1680, 435, 420}, N_("eight"), 27, 11)},
     {Key::Nine,
      ButtonPart{"cmd9", "9", {2355, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 22},
-     layout::skin(17, {1155, 1680, 435, 420}, "nine", 28, 15)},
+     layout::skin(17, {1155, 1680, 435, 420}, N_("nine"), 28, 15)},
     {Key::Add,
      ButtonPart{"cmdadd", "+", {3885, 3780, 500, 500}, layout::offWhite, layout::sans18, 21},
-     layout::skin(29, {1890, 630, 435, 420}, "plus", 37, 36)},
+     layout::skin(29, {1890, 630, 435, 420}, N_("plus"), 37, 36)},
     {Key::Four,
      ButtonPart{"cmd4", "4", {1155, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 20},
-     layout::skin(7, {105, 1155, 435, 420}, "four", 23, 7)},
+     layout::skin(7, {105, 1155, 435, 420}, N_("four"), 23, 7)},
     {Key::Five,
      ButtonPart{"cmd5", "5", {1755, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 19},
-     layout::skin(9, {630, 1155, 435, 420}, "five", 24, 8)},
+     layout::skin(9, {630, 1155, 435, 420}, N_("five"), 24, 8)},
     {Key::Six,
      ButtonPart{"cmd6", "6", {2355, 4920, 500, 500}, layout::paleYellow, layout::defaultFont, 18},
-     layout::skin(11, {1155, 1155, 435, 420}, "six", 25, 9)},
+     layout::skin(11, {1155, 1155, 435, 420}, N_("six"), 25, 9)},
     {Key::Subtract,
      ButtonPart{"cmdsubtract", "-", {3885, 4410, 500, 555}, layout::offWhite, layout::sans24, 17},
-     layout::skin(31, {1890, 1155, 435, 420}, "minus", 31, 17)},
+     layout::skin(31, {1890, 1155, 435, 420}, N_("minus"), 31, 17)},
     {Key::One,
      ButtonPart{"cmd1", "1", {1155, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 16},
-     layout::skin(1, {105, 630, 435, 420}, "one", 20, 4)},
+     layout::skin(1, {105, 630, 435, 420}, N_("one"), 20, 4)},
     {Key::Two,
      ButtonPart{"cmd2", "2", {1755, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 15},
-     layout::skin(3, {630, 630, 435, 420}, "two", 21, 5)},
+     layout::skin(3, {630, 630, 435, 420}, N_("two"), 21, 5)},
     {Key::Three,
      ButtonPart{"cmd3", "3", {2355, 5520, 500, 500}, layout::paleYellow, layout::defaultFont, 14},
-     layout::skin(5, {1155, 630, 435, 420}, "three", 22, 6)},
+     layout::skin(5, {1155, 630, 435, 420}, N_("three"), 22, 6)},
     {Key::Multiply,
      ButtonPart{"cmdmultiply", "X", {3885, 5040, 500, 500}, layout::offWhite, layout::sans825Bold, 13},
-     layout::skin(33, {1890, 1680, 435, 420}, "times", 30, 18)},
+     layout::skin(33, {1890, 1680, 435, 420}, N_("times"), 30, 18)},
     {Key::Zero,
      ButtonPart{"cmd0", "0", {1155, 6120, 500, 500}, layout::paleYellow, layout::defaultFont, 12},
-     layout::skin(19, {105, 2205, 975, 420}, "zero", 35, 34)},
+     layout::skin(19, {105, 2205, 975, 420}, N_("zero"), 35, 34)},
+    // TRANSLATORS: The decimal point key.
     {Key::Point,
      ButtonPart{"cmdpoint", ".", {3150, 4095, 450, 450}, layout::offWhite, layout::sans18Bold, 11},
-     layout::skin(23, {1155, 2205, 435, 420}, "point", 32, 16)},
+     layout::skin(23, {1155, 2205, 435, 420}, N_("point"), 32, 16)},
     {Key::Equals,
      ButtonPart{"cmdeql", "=", {1785, 6195, 1440, 390}, layout::offWhite, layout::defaultFont, 10},
-     layout::skin(21, {105, 2730, 1485, 420}, "equals", 33, 14)},
+     layout::skin(21, {105, 2730, 1485, 420}, N_("equals"), 33, 14)},
     {Key::Divide,
      ButtonPart{"cmddivide", "/", {3885, 5565, 500, 500}, layout::offWhite, layout::sans18, 9},
-     layout::skin(35, {1890, 2205, 435, 420}, "divided by", 29, 19)},
+     layout::skin(35, {1890, 2205, 435, 420}, N_("divided by"), 29, 19)},
     {Key::MemoryRecall,
      ButtonPart{"cmdrcm", "M Rc", {60, 5715, 855, 495}, layout::lightOrange, layout::sans975Bold, 8},
      std::nullopt},
@@ -167,13 +169,15 @@ inline constexpr std::array<KeyRow, 23> keyRows{{
     {Shell::About,
      ButtonPart{"cmdabout", "About ", {3990, 6510, 975, 375}, layout::paleYellow, layout::defaultFont, 2},
      std::nullopt},
+    // TRANSLATORS: The key that ends the program; its picture says সমাপ্ত.
     {Shell::Quit,
      ButtonPart{"cmdoff", "Quit", {0, 4200, 1170, 375}, layout::offWhite, layout::defaultFont, 1},
-     layout::skin(25, {1890, 2730, 1125, 420}, "Quit", 3, 2)},
+     layout::skin(25, {1890, 2730, 1125, 420}, N_("Quit"), 3, 2)},
     // The Clear key's normal picture enters a zero; only its highlight clears.
+    // TRANSLATORS: The key that clears the display and the pending operation.
     {Key::Clear,
      ButtonPart{"cmdclear", "Clear", {4200, 630, 540, 2055}, layout::offWhite, layout::defaultFont, 0},
-     layout::skin(27, {2415, 630, 570, 1995}, "Clear", 1, 0, Key::Zero)},
+     layout::skin(27, {2415, 630, 570, 1995}, N_("Clear"), 1, 0, Key::Zero)},
 }};
 // clang-format on
 
@@ -192,8 +196,6 @@ inline constexpr BgrColour displayTextColour = 0x006D6D6D;
 inline constexpr BgrColour displayFlashColour = 0x009A9A9A;
 inline constexpr int displayFlashMilliseconds = 150;
 inline constexpr FontRow displayFont{"Zelvik Normal", 14.25, true};
-/// What a screen reader calls the display.
-inline constexpr const char* displayAccessibleName = "Display";
 
 inline constexpr const char* linkName = "Label1";
 inline constexpr Twips linkGeometry{250, 3255, 2595, 255};

@@ -3,17 +3,14 @@
 
 #include "clipboard_text.h"
 #include "context_menu.h"
+#include "texts.h"
 
 namespace varnik {
 
-std::string aboutText() {
-    const std::string version = VARNIK_VERSION;
-    return std::string(windowCaption) + " " + version +
-           "\nA calculator whose display and keypad speak Bengali digits.";
-}
-
-Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view)
-    : m_calculator(calculator), m_platform(platform), m_view(view), m_hover(m_scene, view) {}
+Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view,
+             const Messages& messages)
+    : m_calculator(calculator), m_platform(platform), m_view(view), m_messages(messages),
+      m_hover(m_scene, view) {}
 
 void Form1::load() {
     HideAll();
@@ -154,7 +151,7 @@ void Form1::contextMenuRequested(float x, float y, bool fromKeyboard) {
 }
 
 void Form1::openMenu(bool canPaste) {
-    ContextMenu menu = contextMenu(m_calculator.state(), canPaste);
+    ContextMenu menu = contextMenu(m_calculator.state(), canPaste, m_messages);
     m_menu = std::move(menu.actions);
     m_platform.popUpMenu(menu.items, m_menuX, m_menuY);
 }
@@ -217,7 +214,7 @@ void Form1::timerFired() {
 }
 
 AccessibleKey Form1::accessibleKey(std::size_t key) const {
-    return {skinKey(key).accessibleName, "Press"};
+    return {m_messages.text(skinKey(key).accessibleName), m_messages.text(pressActionName)};
 }
 
 std::optional<std::size_t> Form1::skinKeyAt(float x, float y) const {
@@ -251,7 +248,7 @@ void Form1::run(const Action& action, Keypad keypad) {
     }
     switch (std::get<Shell>(action)) {
     case Shell::About:
-        showMessage(aboutText());
+        showMessage(aboutText(m_messages));
         break;
     case Shell::Quit:
         m_platform.endProgram();

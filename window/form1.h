@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculator.h"
+#include "messages.h"
 #include "platform.h"
 #include "pointer_input.h"
 #include "scene.h"
@@ -30,8 +31,10 @@ struct AccessibleKey {
 /// to the engine it is given and holds no numbers of its own.
 class Form1 {
 public:
-    /// `view` is called from load() on, when the front end's controls exist.
-    Form1(Calculator& calculator, Platform& platform, WindowView& view);
+    /// `view` is called from load() on, when the front end's controls exist. The words around
+    /// the numbers (menus, the About box, screen readers' names) are those of `messages`.
+    Form1(Calculator& calculator, Platform& platform, WindowView& view,
+          const Messages& messages = messagesFor("en"));
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -88,6 +91,8 @@ public:
 
     /// What a front end draws.
     const Scene& scene() const { return m_scene; }
+    /// The language of the words around the numbers, for a front end's own.
+    const Messages& messages() const { return m_messages; }
     /// What takes the pointer's events at (x, y) now.
     PointerTarget targetAt(float x, float y) const;
     /// True while a message box or the context menu stands in front of the window: no input
@@ -118,6 +123,7 @@ private:
     Calculator& m_calculator;
     Platform& m_platform;
     WindowView& m_view;
+    const Messages& m_messages;
     Scene m_scene;
     SkinHover m_hover;
     ClickRule m_clicks;
@@ -131,8 +137,5 @@ private:
     float m_menuX = 0;
     float m_menuY = 0;
 };
-
-/// The About box's text: the program's name, version and what it does.
-std::string aboutText();
 
 } // namespace varnik

@@ -34,6 +34,17 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app_id.metainf
 grep -q '^Icon=varnik-calculator$' "$scratch/root/usr/share/applications/$app_id.desktop"
 grep -q '^Categories=Utility;Calculator;$' "$scratch/root/usr/share/applications/$app_id.desktop"
 
+echo "== the listings in Bengali"
+desktop="$scratch/root/usr/share/applications/$app_id.desktop"
+for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[bn\]=." "$desktop" || fail "the desktop entry has no $key[bn]"
+done
+grep -qx 'GenericName\[bn\]=ক্যালকুলেটর' "$desktop" || fail "GenericName[bn]: $(grep GenericName "$desktop")"
+metainfo="$scratch/root/usr/share/metainfo/$app_id.metainfo.xml"
+for element in name summary p li; do
+    grep -q "<$element xml:lang=\"bn\">" "$metainfo" || fail "the metainfo has no <$element> in Bengali"
+done
+
 echo "== build the Debian package"
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/package" >/dev/null)
 arch=$(dpkg --print-architecture)

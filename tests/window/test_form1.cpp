@@ -2,6 +2,7 @@
 // The window model's actions: start-up, how each failure is reported, the guard while a box
 // stands in front of the window, and what the view is told to show.
 #include "fakes.h"
+#include "texts.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +106,7 @@ const ReportCase reports[] = {
      0,
      {},
      "3"},
-    {"About", {{Press::Button, "cmdabout"}}, true, {aboutText()}, 0, 0, {}, " "},
+    {"About", {{Press::Button, "cmdabout"}}, true, {aboutText(messagesFor("en"))}, 0, 0, {}, " "},
     {"the Quit button",
      {{Press::Button, "cmd1"}, {Press::Button, "cmdadd"}, {Press::Button, "cmdoff"}},
      true,
@@ -178,7 +179,7 @@ TEST(Form1, Reports) {
 }
 
 TEST(Form1, AboutNamesTheProgramAndItsVersion) {
-    EXPECT_EQ(aboutText().rfind("Varnik Calculator 1.", 0), 0U) << aboutText();
+    EXPECT_EQ(aboutText(messagesFor("en")).rfind("Varnik Calculator 1.", 0), 0U) << aboutText(messagesFor("en"));
 }
 
 TEST(Form1, TheFlashEndsWhenItsTimerFires) {

@@ -3,6 +3,7 @@
 // the focused button's twin lighting up.
 #include "clipboard_text.h"
 #include "fakes.h"
+#include "texts.h"
 
 #include <gtest/gtest.h>
 
@@ -225,7 +226,7 @@ TEST(ContextMenu, ItemsAndWhatTheyDo) {
     EXPECT_EQ(w.view.display, "6");
     w.platform.menuChoice = 7; // About
     w.form.contextMenuRequested(0, 0, false);
-    EXPECT_EQ(w.platform.boxes, std::vector<std::string>{aboutText()});
+    EXPECT_EQ(w.platform.boxes, std::vector<std::string>{aboutText(messagesFor("en"))});
     // Text on the clipboard that is no number leaves Paste disabled; a clipboard that cannot
     // be looked at leaves it enabled.
     w.platform.clipboard = "forty-two";

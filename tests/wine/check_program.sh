@@ -3,7 +3,8 @@
 # The program file as Windows reads it: a 64-bit GUI program whose import table names only
 # Windows' own libraries (it needs no other DLL), under 3 MiB, carrying its resources: the 72 key
 # pictures, the display font, the icon at 16, 24, 32, 48 and 256 pixels, the version and the
-# manifest that declares per-monitor density awareness. Prints the imports and the size.
+# manifest that declares per-monitor density awareness, the version also in Bengali. Prints the
+# imports and the size.
 # Usage: check_program.sh PROGRAM.exe OBJDUMP WINDRES
 set -euo pipefail
 program=$1
@@ -41,5 +42,12 @@ icons=$(sed -n '/RT_GROUP_ICON/,/^END/s/^ *"\\\([0-7]*\)\\\([0-7]*\)\\.*/\1/p' <
 [ "$icons" = "16 24 32 48 0 " ] || fail "icon sizes: $icons (0 stands for 256)"
 grep -q 'VALUE "ProductName", "Varnik Calculator"' <<<"$resources" || fail "no product name"
 grep -q 'VALUE "FileVersion", "[0-9.]*"' <<<"$resources" || fail "no file version"
+# The description in Bengali for Bangladesh and India, listed where readers look for languages.
+for block in 084504B0 044504B0; do
+    sed -n "/BLOCK \"$block\"/,/END/p" <<<"$resources" | grep -q 'VALUE "FileDescription", L".*\\x09' ||
+        fail "no Bengali description in block $block"
+done
+grep -q 'VALUE "Translation", 0x409, 1200, 0x845, 1200, 0x445, 1200' <<<"$resources" ||
+    fail "the translations are not listed: $(grep Translation <<<"$resources")"
 grep -q "PerMonitorV2" <<<"$resources" || fail "the manifest declares no per-monitor awareness"
-echo "resources: $bitmaps key pictures, display font, icon sizes ${icons% }, version, manifest"
+echo "resources: $bitmaps key pictures, display font, icon sizes ${icons% }, version (English and Bengali), manifest"
