@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: MIT
 """Writes the web calculator's site: the page with the window's controls placed from the key
 table (layout.json), one sprite sheet of the key pictures at 1x and one at 2x, the display
-font, the icons, the web app manifest, the program (varnik.js and varnik.wasm) and a service
-worker that keeps every file of the site for offline use. Standard library only, and the
-same inputs give the same bytes.
+font, the icons, the web app manifest in every language of the catalogues, the program
+(varnik.js and varnik.wasm) and a service worker that keeps every file of the site for
+offline use. Standard library only, and the same inputs give the same bytes.
 
-Usage: make_site.py --layout layout.json --assets assets --web web --program varnik.js --out DIR
+Usage: make_site.py --layout layout.json --assets assets --web web --program varnik.js
+                    --template po/varnik-calculator.pot --catalogues DIR_OF_MO_FILES --out DIR
 """
 
 import argparse
+import glob
 import hashlib
 import html
 import json
@@ -18,6 +20,8 @@ import shutil
 import string
 import struct
 import zlib
+
+from make_catalogue import read_mo
 
 CREAM = "rgb(244, 244, 227)"
 GAP = 1  # pixels between the pictures of the sprite sheet
@@ -113,12 +117,26 @@ def page(layout, places, sheet, web):
         controls="\n".join(markup))
 
 
-def manifest(layout):
-    return json.dumps({
-        "name": layout["caption"],
-        "short_name": "Varnik",
-        "description": "A calculator whose display and keypad speak Bengali digits.",
-        "lang": "en",
+# The manifest's texts in English, as window/texts.h marks them for translation.
+MANIFEST_TEXTS = {"name": "Varnik Calculator", "short_name": "Varnik",
+                  "description": "A calculator whose display and keypad speak Bengali digits."}
+
+
+def check_marked(template):
+    """Fails unless every English text of the manifest is a text of the catalogues."""
+    with open(template, encoding="utf-8") as file:
+        msgids = set(line[len('msgid "'):-1] for line in file.read().splitlines()
+                     if line.startswith('msgid "'))
+    missing = [text for text in MANIFEST_TEXTS.values() if text not in msgids]
+    if missing:
+        raise SystemExit(f"make_site.py: not in {template}: {missing}")
+
+
+def manifest(language, translations):
+    texts = {field: translations.get((b"", text.encode()), text.encode()).decode()
+             for field, text in MANIFEST_TEXTS.items()}
+    return json.dumps(dict(texts, **{
+        "lang": language,
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
@@ -126,7 +144,7 @@ def manifest(layout):
         "theme_color": "#147c38",
         "icons": [{"src": f"icon-{size}.png", "sizes": f"{size}x{size}", "type": "image/png",
                    "purpose": "any"} for size in (192, 512)],
-    }, indent=2) + "\n"
+    }), ensure_ascii=False, indent=2) + "\n"
 
 
 def service_worker(web, out, files):
@@ -143,7 +161,7 @@ def service_worker(web, out, files):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    for option in ("layout", "assets", "web", "program", "out"):
+    for option in ("layout", "assets", "web", "program", "template", "catalogues", "out"):
         parser.add_argument(f"--{option}", required=True)
     args = parser.parse_args()
     with open(args.layout, encoding="utf-8") as file:
@@ -163,8 +181,15 @@ def main():
         shutil.copyfile(os.path.join(program, name), os.path.join(args.out, name))
     with open(os.path.join(args.out, "index.html"), "w", encoding="utf-8") as file:
         file.write(page(layout, places, (width, height), args.web))
-    with open(os.path.join(args.out, "manifest.webmanifest"), "w", encoding="utf-8") as file:
-        file.write(manifest(layout))
+    # One manifest a language: English, then one for each catalogue; the page picks its own.
+    check_marked(args.template)
+    manifests = {"manifest.webmanifest": manifest("en", {})}
+    for mo in sorted(glob.glob(os.path.join(args.catalogues, "*.mo"))):
+        language = os.path.splitext(os.path.basename(mo))[0]
+        manifests[f"manifest.{language}.webmanifest"] = manifest(language, read_mo(mo))
+    for name, text in manifests.items():
+        with open(os.path.join(args.out, name), "w", encoding="utf-8") as file:
+            file.write(text)
 
     files = sorted(os.listdir(args.out))
     with open(os.path.join(args.out, "service-worker.js"), "w", encoding="utf-8") as file:

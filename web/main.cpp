@@ -4,6 +4,7 @@
 // here for as long as the page.
 #include "browser_platform.h"
 #include "calculator.h"
+#include "language.h"
 #include "page_window.h"
 
 #include <emscripten/bind.h>
@@ -14,10 +15,22 @@ using namespace varnik::web;
 
 namespace {
 
+// The browser's languages in the user's order; the page's ?lang= wins.
+const Messages& userMessages() {
+    std::vector<std::string> preferred;
+    val languages = val::global("navigator")["languages"];
+    const int count = languages.isUndefined() ? 0 : languages["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        preferred.push_back(text(languages[i]));
+    }
+    const std::string query = text(val::global("location")["search"]);
+    return messagesFor(chooseLanguage(preferred, languageFromQuery(query)));
+}
+
 struct Page {
     Calculator calculator;
     BrowserPlatform platform;
-    PageWindow window{calculator, platform};
+    PageWindow window{calculator, platform, userMessages()};
 };
 
 std::unique_ptr<Page> page;

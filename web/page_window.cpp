@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "page_window.h"
 
+#include "texts.h"
 #include "units.h"
 
 #include <algorithm>
@@ -84,8 +85,9 @@ std::string cssColour(unsigned colour) {
            std::to_string(blue(colour)) + ")";
 }
 
-PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform)
-    : m_model(calculator, platform, *this), m_platform(platform), m_root(byId("Form1")),
+PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform,
+                       const Messages& messages)
+    : m_model(calculator, platform, *this, messages), m_platform(platform), m_root(byId("Form1")),
       m_display(byId(displayName)), m_link(byId(linkName)) {
     for (std::size_t b = 0; b < commandButtonCount; ++b) {
         m_buttons.push_back(byId(commandButton(b).name));
@@ -97,6 +99,7 @@ PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform)
 
 void PageWindow::start() {
     resized();
+    showLanguage();
     m_model.load();
     val window = val::global("window");
     val document = val::global("document");
@@ -118,10 +121,8 @@ void PageWindow::start() {
     for (const val& button : m_buttons) {
         listen(button, "click", "onButtonClick");
     }
-    for (std::size_t k = 0; k < m_keys.size(); ++k) {
-        m_keys[k].call<void>("setAttribute", std::string("aria-label"),
-                             std::string(m_model.accessibleKey(k).name));
-        listen(m_keys[k], "click", "onSkinKeyClick"); // a screen reader's press
+    for (const val& key : m_keys) {
+        listen(key, "click", "onSkinKeyClick"); // a screen reader's press
     }
     m_model.activate();
     // Every file of the site kept for offline use, once the page is up.
@@ -129,6 +130,31 @@ void PageWindow::start() {
     if (!serviceWorkers.isUndefined()) {
         serviceWorkers.call<val>("register", std::string("service-worker.js"))
             .call<val>("catch", handler("onServiceWorkerRefused"));
+    }
+}
+
+// The page's words in the user's language; the markup holds the English ones.
+void PageWindow::showLanguage() {
+    const Messages& messages = m_model.messages();
+    const std::string language(messages.language());
+    val::global("document")["documentElement"].set("lang", language);
+    const auto setText = [](const char* id, std::string_view text) {
+        byId(id).set("textContent", std::string(text));
+    };
+    setText("endedText", messages.text(endedText));
+    setText("startAgain", messages.text(startAgainText));
+    setText("boxOk", messages.text(okText));
+    m_display.call<void>("setAttribute", std::string("aria-label"),
+                         std::string(messages.text(displayAccessibleName)));
+    for (std::size_t k = 0; k < m_keys.size(); ++k) {
+        m_keys[k].call<void>("setAttribute", std::string("aria-label"),
+                             std::string(m_model.accessibleKey(k).name));
+    }
+    // The installed app's name and description in the same language, where the site has them.
+    if (language != "en") {
+        val manifest = val::global("document").call<val>("querySelector",
+                                                         std::string("link[rel=manifest]"));
+        manifest.set("href", "manifest." + language + ".webmanifest");
     }
 }
 

@@ -18,7 +18,7 @@ namespace varnik::web {
 /// the model's.
 class PageWindow : public WindowView {
 public:
-    PageWindow(Calculator& calculator, BrowserPlatform& platform);
+    PageWindow(Calculator& calculator, BrowserPlatform& platform, const Messages& messages);
 
     /// Starts the window: the load and activation steps, and the browser's events.
     void start();
@@ -55,6 +55,7 @@ private:
         bool inside;
     };
     Position twipsOf(val event) const;
+    void showLanguage();
     std::optional<std::size_t> buttonOf(val element) const;
 
     Form1 m_model;
