@@ -37,7 +37,7 @@ void BrowserPlatform::boxClosed() {
 bool BrowserPlatform::openWebAddress(std::string_view address) {
     // A new tab that cannot reach back into the calculator's page.
     val::global("window").call<val>("open", std::string(address), std::string("_blank"),
-                                     std::string("noopener"));
+                                    std::string("noopener"));
     return true;
 }
 
@@ -102,8 +102,8 @@ void BrowserPlatform::readClipboard(bool toPaste) {
         }
         return;
     }
-    clipboard.call<val>("readText").call<val>("then", handler("onClipboardText"),
-                                              handler("onClipboardFailed"));
+    clipboard.call<val>("readText")
+        .call<val>("then", handler("onClipboardText"), handler("onClipboardFailed"));
 }
 
 void BrowserPlatform::pasted(const std::string& text) {

@@ -59,15 +59,21 @@ EMSCRIPTEN_BINDINGS(varnik) {
     function("onButtonClick", &toWindow<&PageWindow::buttonClicked>);
     function("onSkinKeyClick", &toWindow<&PageWindow::skinKeyClicked>);
     function("onPaste", &toWindow<&PageWindow::pasted>);
-    function("onResize", +[](val) { page->window.resized(); });
-    function("onBoxClosed", +[](val) { page->platform.boxClosed(); });
+    function(
+        "onResize", +[](val) { page->window.resized(); });
+    function(
+        "onBoxClosed", +[](val) { page->platform.boxClosed(); });
     function("onMenuItemClick", &toPlatform<&BrowserPlatform::menuItemClicked>);
     function("onPointerOutsideMenu", &toPlatform<&BrowserPlatform::pointerOutsideMenu>);
     function("onClipboardText", &toPlatform<&BrowserPlatform::clipboardText>);
-    function("onClipboardFailed", +[](val) { page->platform.clipboardFailed(); });
-    function("onClipboardWriteFailed", +[](val) {});
-    function("onServiceWorkerRefused", +[](val) {}); // no offline use, the page works on
-    function("onTimer", +[]() { page->platform.timerFired(); });
+    function(
+        "onClipboardFailed", +[](val) { page->platform.clipboardFailed(); });
+    function(
+        "onClipboardWriteFailed", +[](val) {});
+    function(
+        "onServiceWorkerRefused", +[](val) {}); // no offline use, the page works on
+    function(
+        "onTimer", +[]() { page->platform.timerFired(); });
 }
 
 int main() {

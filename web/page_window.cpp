@@ -85,8 +85,7 @@ std::string cssColour(unsigned colour) {
            std::to_string(blue(colour)) + ")";
 }
 
-PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform,
-                       const Messages& messages)
+PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const Messages& messages)
     : m_model(calculator, platform, *this, messages), m_platform(platform), m_root(byId("Form1")),
       m_display(byId(displayName)), m_link(byId(linkName)) {
     for (std::size_t b = 0; b < commandButtonCount; ++b) {
@@ -152,8 +151,8 @@ void PageWindow::showLanguage() {
     }
     // The installed app's name and description in the same language, where the site has them.
     if (language != "en") {
-        val manifest = val::global("document").call<val>("querySelector",
-                                                         std::string("link[rel=manifest]"));
+        val manifest =
+            val::global("document").call<val>("querySelector", std::string("link[rel=manifest]"));
         manifest.set("href", "manifest." + language + ".webmanifest");
     }
 }

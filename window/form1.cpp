@@ -7,8 +7,7 @@
 
 namespace varnik {
 
-Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view,
-             const Messages& messages)
+Form1::Form1(Calculator& calculator, Platform& platform, WindowView& view, const Messages& messages)
     : m_calculator(calculator), m_platform(platform), m_view(view), m_messages(messages),
       m_hover(m_scene, view) {}
 

@@ -52,9 +52,10 @@ class Node:
 class Session:
     """One run of the program on its own X server and buses. Use as a context manager."""
 
-    def __init__(self, binary, title, screen="640x480x24", program_env=None):
+    def __init__(self, binary, title, screen="640x480x24", program_env=None, args=()):
         self.binary, self.title, self.screen = binary, title, screen
         self.program_env = program_env or {}  # what the program gets besides the session's
+        self.args = list(args)
         self.process = None  # the program under test
         self._started = []  # every process started here, in order
         self._clicks = ClickPacer(DOUBLE_CLICK_SECONDS, DOUBLE_CLICK_PIXELS)
@@ -105,7 +106,7 @@ class Session:
 
         program_env = dict(base, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            **self.program_env)
-        self.process = self._spawn([self.binary], program_env)
+        self.process = self._spawn([self.binary, *self.args], program_env)
         self.window = int(poll("the window", lambda: self._running() and
                                self._find_window(self.title), 10))
 

@@ -42,7 +42,8 @@ void TestRandomRun::widgetsFollowTheEngine() {
         } else if (pick == 8) {
             QTest::keyClick(focus, Qt::Key_Backspace);
         } else {
-            QGuiApplication::clipboard()->setText(pasted[static_cast<int>(random() % pasted.size())]);
+            QGuiApplication::clipboard()->setText(
+                pasted[static_cast<int>(random() % pasted.size())]);
             QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
         }
         const varnik::CalculatorState& state = w.calculator.state();

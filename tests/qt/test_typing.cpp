@@ -150,13 +150,26 @@ void TestTyping::failedKeyFlashesTheDisplay() {
 
 void TestTyping::contextMenu_data() {
     QTest::addColumn<bool>("fromKeyboard");
-    QTest::newRow("right click") << false;
-    QTest::newRow("Menu key") << true;
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("labels");
+    const QStringList english{"Copy\tCtrl+C",  "Copy with Latin digits\tCtrl+Shift+C",
+                              "Paste\tCtrl+V", "M +",
+                              "M -",           "M Rc",
+                              "Clear Memory",  "About"};
+    const QStringList bengali{"কপি করুন\tCtrl+C",  "লাতিন অঙ্কে কপি করুন\tCtrl+Shift+C",
+                              "পেস্ট করুন\tCtrl+V", "মেমরিতে যোগ",
+                              "মেমরি থেকে বিয়োগ", "মেমরি দেখান",
+                              "মেমরি মুছুন",        "পরিচিতি"};
+    QTest::newRow("right click") << false << "en" << english;
+    QTest::newRow("Menu key") << true << "en" << english;
+    QTest::newRow("in Bengali") << true << "bn" << bengali;
 }
 
 void TestTyping::contextMenu() {
     QFETCH(bool, fromKeyboard);
-    WindowFixture w;
+    QFETCH(QString, language);
+    QFETCH(QStringList, labels);
+    WindowFixture w(language.toStdString());
     QGuiApplication::clipboard()->setText("42");
     QStringList items;
     QStringList enabled;
@@ -188,8 +201,7 @@ void TestTyping::contextMenu() {
                                 w.form.mapToGlobal(QPoint(100, 100)));
         QApplication::sendEvent(&w.form, &right);
     }
-    QCOMPARE(items, (QStringList{"Copy\tCtrl+C", "Copy with Latin digits\tCtrl+Shift+C",
-                                 "Paste\tCtrl+V", "M +", "M -", "M Rc", "Clear Memory", "About"}));
+    QCOMPARE(items, labels);
     QCOMPARE(enabled.size(), 6); // nothing to copy from the blank display
     QCOMPARE(w.displayText(), QString("42"));
 }

@@ -27,7 +27,8 @@ void RecordingPlatform::endProgram() {
     ++endRequests;
 }
 
-WindowFixture::WindowFixture() : form(calculator, platform) {
+WindowFixture::WindowFixture(std::string_view language)
+    : form(calculator, platform, messagesFor(language)) {
     platform.attach(&form, form.model());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

@@ -43,7 +43,8 @@ struct SeenBox {
 /// The started window with its engine, as the program shows it.
 class WindowFixture {
 public:
-    WindowFixture();
+    /// The window in the language of the catalogue named (English without one).
+    explicit WindowFixture(std::string_view language = "en");
 
     QWidget* control(const QString& name) const;
     QPushButton* button(const QString& name) const;
