@@ -179,7 +179,8 @@ TEST(Form1, Reports) {
 }
 
 TEST(Form1, AboutNamesTheProgramAndItsVersion) {
-    EXPECT_EQ(aboutText(messagesFor("en")).rfind("Varnik Calculator 1.", 0), 0U) << aboutText(messagesFor("en"));
+    EXPECT_EQ(aboutText(messagesFor("en")).rfind("Varnik Calculator 1.", 0), 0U)
+        << aboutText(messagesFor("en"));
 }
 
 TEST(Form1, TheFlashEndsWhenItsTimerFires) {
