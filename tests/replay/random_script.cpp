@@ -43,6 +43,37 @@ std::string nines(Draw& draw) {
     return std::string(static_cast<std::size_t>(9 + draw.below(7)), '9');
 }
 
+// Text on the clipboard: numbers in either digits, with a sign or an exponent, and text that is
+// none (a letter in it, more than the 64 characters a paste takes, nothing at all).
+std::string pastedText(Draw& draw) {
+    std::string text = draw.chance(20) ? "-" : "";
+    text += number(draw);
+    if (draw.chance(25)) {
+        text += std::string(draw.chance(50) ? "e+" : "e-") + std::to_string(draw.below(400));
+    }
+    switch (draw.below(10)) {
+    case 0:
+        return text + "x";
+    case 1:
+        return text + std::string(70, '7');
+    case 2:
+        return "";
+    default:
+        break;
+    }
+    if (draw.chance(50)) {
+        // Bengali digits, U+09E6 + d, in UTF-8 (E0 A7 A6+d), written as %XX: node hands a
+        // program's standard input over in pieces that may split a character.
+        std::string bengali;
+        for (const char c : text) {
+            bengali += c >= '0' && c <= '9' ? "%E0%A7%A" + std::string(1, "6789ABCDEF"[c - '0'])
+                                            : std::string(1, c);
+        }
+        return bengali;
+    }
+    return text;
+}
+
 std::vector<std::string> phrase(Draw& draw) {
     static const char* const operations[] = {"+", "-", "*", "/"};
     static const char* const memory[] = {"M+", "M-", "MR", "MC"};
@@ -82,12 +113,15 @@ std::vector<std::string> phrase(Draw& draw) {
     if (pick < 96) {
         return {"C", "0", "/", "0", "="}; // zero by zero
     }
+    if (pick < 98) {
+        return {"v" + pastedText(draw)};
+    }
     return {"=", "="};
 }
 
 long pressCount(const std::string& word) {
     // A word of digits and points is a press per character; anything else one press.
-    return word.find_first_not_of("0123456789.") == std::string::npos
+    return !word.empty() && word.find_first_not_of("0123456789.") == std::string::npos
                ? static_cast<long>(word.size())
                : 1;
 }
@@ -99,8 +133,8 @@ void writeRandomScript(std::ostream& out, std::uint64_t seed, long presses) {
     long written = 0;
     while (written < presses) {
         for (const std::string& word : phrase(draw)) {
-            // The memory keys and Backspace have no key on the skin.
-            const bool skinKey = word[0] != 'M' && word != "<";
+            // The memory keys, Backspace and pasting have no key on the skin.
+            const bool skinKey = word[0] != 'M' && word[0] != 'v' && word != "<";
             out << (skinKey && draw.chance(30) ? "s" : "") << word << '\n';
             written += pressCount(word);
         }

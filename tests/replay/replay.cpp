@@ -7,11 +7,13 @@
 //
 // A script holds words separated by blanks: key symbols ("7", ".", "+", "=", "C", "M+", "<" ...),
 // a word of digits and points being one press per character; an "s" in front presses on the
-// skin ("s7", "s="), anything else on the command buttons.
+// skin ("s7", "s="), anything else on the command buttons. A "v" pastes the rest of the word,
+// with %XX for a byte in hex ("v-1.5e3"; "v%E0%A7%A7" is the Bengali one; "v" pastes nothing).
 #include "key_symbols.h"
 #include "random_script.h"
 #include "state_line.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -25,6 +27,23 @@
 using namespace varnik;
 
 namespace {
+
+// "%E0%A7%A7" as the three bytes it writes.
+std::string percentDecoded(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool hex = i + 2 < text.size() &&
+                         std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+                         std::isxdigit(static_cast<unsigned char>(text[i + 2]));
+        if (text[i] == '%' && hex) {
+            bytes += static_cast<char>(std::strtol(text.substr(i + 1, 2).c_str(), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += text[i];
+        }
+    }
+    return bytes;
+}
 
 int usage() {
     std::cerr << "usage: replay < script | replay --random SEED PRESSES\n";
@@ -50,6 +69,11 @@ int replayScript() {
     long words = 0;
     while (std::cin >> word) {
         ++words;
+        if (word[0] == 'v') {
+            const KeyResult result = calculator.paste(percentDecoded(word.substr(1)));
+            std::cout << word << ' ' << replay::stateLine(calculator.state(), result) << '\n';
+            continue;
+        }
         const bool skin = word.size() > 1 && word[0] == 's';
         const std::string symbols = skin ? word.substr(1) : word;
         const Keypad keypad = skin ? Keypad::Skin : Keypad::CommandButton;
