@@ -9,49 +9,49 @@ namespace varnik::win32 {
 
 namespace {
 
-constexpr int firstId = 100; // row r is control firstId + r
+constexpr int firstId = 100; // button b is control firstId + b
 
 } // namespace
 
 void CommandButtons::create(HWND parent, HINSTANCE instance, FontSet& fonts) {
-    for (const std::size_t row : tabOrder()) {
-        const CommandButtonRow& button = commandButtons[row];
+    for (const std::size_t b : tabOrder()) {
+        const ButtonPart& button = commandButton(b);
         const RECT at = pixelRect(button.geometry, fonts.dpi());
-        m_buttons[row] = CreateWindowExW(
+        m_buttons[b] = CreateWindowExW(
             WS_EX_NOPARENTNOTIFY, L"BUTTON", toWide(button.caption).c_str(),
             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, at.left, at.top,
             at.right - at.left, at.bottom - at.top, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + static_cast<int>(row))),
-            instance, nullptr);
-        SendMessageW(m_buttons[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(button.font)),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + static_cast<int>(b))), instance,
+            nullptr);
+        SendMessageW(m_buttons[b], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(button.font)),
                      FALSE);
     }
 }
 
 void CommandButtons::layOut(FontSet& fonts) {
-    for (std::size_t row = 0; row < commandButtonCount; ++row) {
-        const RECT at = pixelRect(commandButtons[row].geometry, fonts.dpi());
-        SetWindowPos(m_buttons[row], nullptr, at.left, at.top, at.right - at.left,
-                     at.bottom - at.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(m_buttons[row], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.get(commandButtons[row].font)), FALSE);
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        const RECT at = pixelRect(commandButton(b).geometry, fonts.dpi());
+        SetWindowPos(m_buttons[b], nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(m_buttons[b], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.get(commandButton(b).font)), FALSE);
     }
 }
 
-std::optional<std::size_t> CommandButtons::rowOfId(int id) {
-    const int row = id - firstId;
-    if (row < 0 || row >= static_cast<int>(commandButtonCount)) {
+std::optional<std::size_t> CommandButtons::buttonOfId(int id) {
+    const int button = id - firstId;
+    if (button < 0 || button >= static_cast<int>(commandButtonCount)) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(row);
+    return static_cast<std::size_t>(button);
 }
 
 void CommandButtons::draw(const DRAWITEMSTRUCT& item, FontSet& fonts) {
-    const auto row = rowOfId(static_cast<int>(item.CtlID));
-    if (!row) {
+    const auto b = buttonOfId(static_cast<int>(item.CtlID));
+    if (!b) {
         return;
     }
-    const CommandButtonRow& button = commandButtons[*row];
+    const ButtonPart& button = commandButton(*b);
     HDC dc = item.hDC;
     RECT face = item.rcItem;
     SetDCBrushColor(dc, toColorRef(button.background));

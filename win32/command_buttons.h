@@ -22,9 +22,9 @@ public:
     /// Places each again at `fonts`' density, in its font: the window moved to another monitor.
     void layOut(FontSet& fonts);
 
-    HWND button(std::size_t row) const { return m_buttons[row]; }
-    /// The row of a button's control identifier, if it is one of them.
-    static std::optional<std::size_t> rowOfId(int id);
+    HWND button(std::size_t button) const { return m_buttons[button]; }
+    /// The command button of a control identifier, if it is one of them.
+    static std::optional<std::size_t> buttonOfId(int id);
 
     /// Draws a button in the graphical style: its face in its background colour, its caption in
     /// its font, the focus rectangle while it has the focus.

@@ -24,14 +24,16 @@ LOGFONTW logicalFont(const FontRow& row, int dpi) {
             return metrics.lfMessageFont;
         }
         font.lfHeight = fontHeight(8.25, dpi);
-        wcscpy_s(font.lfFaceName, L"MS Sans Serif");
+        wcscpy_s(font.lfFaceName, LF_FACESIZE, L"MS Sans Serif");
         return font;
     }
     font.lfHeight = fontHeight(row.points, dpi);
     font.lfWeight = row.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     const std::wstring family = toWide(row.family);
-    wcsncpy_s(font.lfFaceName, family.c_str(), _TRUNCATE);
+    // The sizes are spelled out: MinGW offers the array forms only where its headers come in
+    // a certain order.
+    wcsncpy_s(font.lfFaceName, LF_FACESIZE, family.c_str(), _TRUNCATE);
     return font;
 }
 

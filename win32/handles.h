@@ -29,11 +29,6 @@ struct MenuDeleter {
 };
 using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
-struct WindowDeleter {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
-
 struct FontResourceDeleter {
     void operator()(HANDLE fonts) const { RemoveFontMemResourceEx(fonts); }
 };
@@ -85,7 +80,6 @@ public:
     PaintScope& operator=(const PaintScope&) = delete;
 
     HDC dc() const { return m_dc; }
-    const RECT& dirty() const { return m_paint.rcPaint; }
 
 private:
     HWND m_window;

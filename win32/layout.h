@@ -15,10 +15,14 @@ inline RECT pixelRect(const Twips& twips, int dpi) {
     return {p.left, p.top, p.left + p.width, p.top + p.height};
 }
 
-/// A point of the client area, in twips, as pixels at `dpi`.
+/// A point of the client area, in twips, as the first pixel at or after it at `dpi`, as edges
+/// are drawn. A pointer's own position (toTwips of its pixel) comes back to the same pixel: the
+/// float's rounding error is forgiven.
 inline POINT pixelPoint(float x, float y, int dpi) {
-    return {static_cast<LONG>(std::lround(x * dpi / twipsPerInch)),
-            static_cast<LONG>(std::lround(y * dpi / twipsPerInch))};
+    const auto pixel = [dpi](float twips) {
+        return static_cast<LONG>(std::ceil(static_cast<double>(twips) * dpi / twipsPerInch - 1e-3));
+    };
+    return {pixel(x), pixel(y)};
 }
 
 /// The LOGFONT height of a font of `points` at `dpi`: negative, so it is the characters' height.

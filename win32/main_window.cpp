@@ -4,6 +4,8 @@
 #include "keyboard.h"
 #include "layout.h"
 #include "resource_ids.h"
+#include "skin_accessible.h"
+#include "texts.h"
 #include "wide_text.h"
 
 #include <windowsx.h>
@@ -13,7 +15,6 @@ namespace varnik::win32 {
 namespace {
 
 constexpr wchar_t className[] = L"VarnikCalculatorForm1";
-constexpr UINT_PTR flashTimer = 1;
 constexpr int displayId = 200;
 constexpr DWORD windowStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // A fixed tool window: small title bar with a close box, no taskbar entry.
@@ -61,9 +62,7 @@ void fitClientArea(HWND window, int dpi) {
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform)
-    : m_instance(instance), m_platform(platform), m_model(calculator, platform, *this),
-      m_displayBrush(CreateSolidBrush(toColorRef(displayBackground))),
-      m_flashBrush(CreateSolidBrush(toColorRef(displayFlashColour))) {}
+    : m_instance(instance), m_platform(platform), m_model(calculator, platform, *this) {}
 
 MainWindow::~MainWindow() {
     if (m_window) {
@@ -86,29 +85,40 @@ bool MainWindow::create() {
     }
     m_dpi = static_cast<int>(GetDpiForWindow(m_window));
     fitClientArea(m_window, m_dpi);
-    m_platform.setOwner(m_window, m_dpi);
+    m_platform.attach(m_window, m_model, m_dpi);
 
     m_fonts = std::make_unique<FontSet>(m_dpi);
     m_pictures = std::make_unique<SkinPictures>(m_instance, m_dpi > USER_DEFAULT_SCREEN_DPI);
     m_buttons.create(m_window, m_instance, *m_fonts);
-    createDisplay();
+    // The load step's scene makes the display.
     m_model.load();
+    if (!m_txtnum) {
+        createDisplay(m_model.scene().display.rightAligned);
+    }
     // The load step puts the window in its normal state, however the program was started.
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
     return true;
 }
 
-void MainWindow::createDisplay() {
-    // Disabled: it never takes the focus or typed text. Right-aligned, at most 15 characters.
+void MainWindow::createDisplay(bool rightAligned) {
+    if (m_txtnum) {
+        DestroyWindow(m_txtnum);
+    }
     const RECT at = pixelRect(displayGeometry, m_dpi);
-    m_txtnum = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, L"EDIT", L"",
-                               WS_CHILD | WS_VISIBLE | WS_DISABLED | ES_RIGHT | ES_AUTOHSCROLL,
+    const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL |
+                        (rightAligned ? ES_RIGHT : ES_LEFT) |
+                        (DisplayScene::readOnly ? WS_DISABLED : 0);
+    m_txtnum = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, L"EDIT", L"", style,
                                at.left, at.top, at.right - at.left, at.bottom - at.top, m_window,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), m_instance,
                                nullptr);
-    SendMessageW(m_txtnum, EM_SETLIMITTEXT, displayLimit, 0);
+    SendMessageW(m_txtnum, EM_SETLIMITTEXT, DisplayScene::maxLength, 0);
     SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts->get(displayFont)), FALSE);
+    // Screen readers ask the display itself for its name.
+    SetWindowLongPtrW(m_txtnum, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        m_txtnum, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::displayProcedure)));
 }
 
 void MainWindow::layOut(int dpi) {
@@ -135,61 +145,61 @@ bool MainWindow::takeKey(const MSG& message) {
     return key && m_model.typeKey(*key);
 }
 
-// WindowView
+// WindowView: each change is drawn from the model's scene.
 
-void MainWindow::showDisplay(std::string_view text) {
-    SetWindowTextW(m_txtnum, toWide(text).c_str());
+void MainWindow::displayChanged() {
+    const DisplayScene& display = m_model.scene().display;
+    if (!m_txtnum ||
+        ((GetWindowLongPtrW(m_txtnum, GWL_STYLE) & ES_RIGHT) != 0) != display.rightAligned) {
+        createDisplay(display.rightAligned);
+    }
+    const std::wstring text = toWide(display.text);
+    std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(m_txtnum)) + 1, L'\0');
+    shown.resize(static_cast<std::size_t>(
+        GetWindowTextW(m_txtnum, shown.data(), static_cast<int>(shown.size()))));
+    if (shown != text) {
+        SetWindowTextW(m_txtnum, text.c_str());
+    }
+    // The background, the flash's included, is asked for as the display paints.
+    InvalidateRect(m_txtnum, nullptr, TRUE);
 }
 
-void MainWindow::enablePointButton(bool enabled) {
-    const HWND point = m_buttons.button(buttonRow(Key::Point));
-    if (enabled == (IsWindowEnabled(point) != FALSE)) {
-        return;
-    }
-    // A disabled button cannot keep the focus: it moves on to the next one in tab order.
-    const HWND next =
-        !enabled && GetFocus() == point ? GetNextDlgTabItem(m_window, point, FALSE) : nullptr;
-    EnableWindow(point, enabled);
-    if (next && next != point) {
-        SetFocus(next);
-    }
+void MainWindow::pointButtonChanged() {
+    // The model moves the focus on when the focused button is disabled.
+    EnableWindow(m_buttons.button(pointButton), m_model.scene().pointButtonEnabled);
 }
 
-void MainWindow::showOperation(std::string_view caption) {
-    m_operationCaption = caption;
+void MainWindow::operationChanged() {
+    // The hidden operation label is no window on Windows: nothing shows it anywhere.
 }
 
-void MainWindow::showHighlight(std::size_t key, bool visible) {
-    if (m_lit[key] != visible) {
-        m_lit[key] = visible;
-        invalidate(skinKeys[key].geometry);
-    }
+void MainWindow::skinKeyChanged(std::size_t key) {
+    invalidate(skinKey(key).geometry);
 }
 
-void MainWindow::colourLink(BgrColour colour) {
-    if (m_linkColour != colour) {
-        m_linkColour = colour;
-        invalidate(linkGeometry);
-    }
+void MainWindow::linkChanged() {
+    invalidate(linkGeometry);
 }
 
 void MainWindow::focusButton(std::size_t button) {
     SetFocus(m_buttons.button(button));
 }
 
-void MainWindow::flashDisplay() {
-    m_flashing = true;
-    InvalidateRect(m_txtnum, nullptr, TRUE);
-    SetTimer(m_window, flashTimer, displayFlashMilliseconds, nullptr);
-}
-
 void MainWindow::invalidate(const Twips& area) {
-    const RECT rect = pixelRect(area, m_dpi);
-    InvalidateRect(m_window, &rect, FALSE);
+    if (m_window) {
+        const RECT rect = pixelRect(area, m_dpi);
+        InvalidateRect(m_window, &rect, FALSE);
+    }
 }
 
 float MainWindow::twipsOf(int pixels) const {
     return toTwips(pixels, m_dpi);
+}
+
+void MainWindow::startCom() {
+    if (!m_com) {
+        m_com.emplace();
+    }
 }
 
 // The window procedure: each message to its handler.
@@ -203,6 +213,15 @@ LRESULT CALLBACK MainWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return self ? self->dispatch(hwnd, message, wParam, lParam)
                 : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::displayProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_GETOBJECT) {
+        return self->onDisplayGetObject(hwnd, wParam, lParam);
+    }
+    return CallWindowProcW(self->m_editProcedure, hwnd, message, wParam, lParam);
 }
 
 LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,8 +260,7 @@ void MainWindow::onPaint(HWND hwnd) {
     }
     RECT client{};
     GetClientRect(hwnd, &client);
-    const SkinScene scene{m_lit, m_linkColour, m_fonts->get(linkFont), m_dpi};
-    paintSkin(paint.dc(), client, *m_pictures, scene);
+    paintSkin(paint.dc(), client, m_model.scene(), m_dpi, *m_pictures, m_fonts->get(linkFont));
 }
 
 BOOL MainWindow::onEraseBackground(HWND, HDC) {
@@ -269,24 +287,24 @@ void MainWindow::onLeftButtonUp(HWND, int x, int y, UINT) {
 }
 
 void MainWindow::onContextMenu(HWND hwnd, HWND, int x, int y) {
-    // The Menu key and Shift+F10 reach the model as typed keys; this is the right click.
-    if (x == -1 && y == -1) {
-        return;
-    }
+    // Windows says (-1, -1) when a key asked for the menu.
+    const bool fromKeyboard = x == -1 && y == -1;
     POINT at{x, y};
-    ScreenToClient(hwnd, &at);
-    m_model.openContextMenu(twipsOf(at.x), twipsOf(at.y));
+    if (!fromKeyboard) {
+        ScreenToClient(hwnd, &at);
+    }
+    m_model.contextMenuRequested(twipsOf(at.x), twipsOf(at.y), fromKeyboard);
 }
 
 void MainWindow::onCommand(HWND, int id, HWND, UINT code) {
-    const auto row = CommandButtons::rowOfId(id);
-    if (!row) {
+    const auto button = CommandButtons::buttonOfId(id);
+    if (!button) {
         return;
     }
     if (code == BN_CLICKED) {
-        m_model.clickButton(*row);
+        m_model.clickButton(*button);
     } else if (code == BN_SETFOCUS) {
-        m_model.focusMoved(*row);
+        m_model.focusMoved(*button);
     }
 }
 
@@ -302,9 +320,11 @@ HBRUSH MainWindow::onControlColour(HWND hwnd, HDC dc, HWND control, int type) {
             DefWindowProcW(hwnd, type == CTLCOLOR_EDIT ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                            reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     }
-    SetTextColor(dc, toColorRef(displayTextColour));
-    SetBkColor(dc, toColorRef(m_flashing ? displayFlashColour : displayBackground));
-    return (m_flashing ? m_flashBrush : m_displayBrush).get();
+    const COLORREF background = toColorRef(m_model.scene().display.background);
+    SetTextColor(dc, toColorRef(DisplayScene::textColour));
+    SetBkColor(dc, background);
+    SetDCBrushColor(dc, background);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 void MainWindow::onActivate(HWND hwnd, UINT state, HWND, BOOL) {
@@ -313,6 +333,8 @@ void MainWindow::onActivate(HWND hwnd, UINT state, HWND, BOOL) {
         if (focused && IsChild(hwnd, focused)) {
             m_lastFocus = focused;
         }
+        // The focus went to another program or to a box: no button has it.
+        m_model.focusMoved(std::nullopt);
         return;
     }
     // The first activation puts the focus on About (the model's start-up step); later ones
@@ -324,10 +346,9 @@ void MainWindow::onActivate(HWND hwnd, UINT state, HWND, BOOL) {
 }
 
 void MainWindow::onTimer(HWND hwnd, UINT id) {
-    if (id == flashTimer) {
-        KillTimer(hwnd, flashTimer);
-        m_flashing = false;
-        InvalidateRect(m_txtnum, nullptr, TRUE);
+    if (id == Win32Platform::timerId) {
+        KillTimer(hwnd, Win32Platform::timerId); // it fires once
+        m_model.timerFired();
     }
 }
 
@@ -352,29 +373,20 @@ LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    if (!m_com) {
-        m_com.emplace();
-    }
-    if (const auto answer = answerGetObject(hwnd, wParam, lParam, *this)) {
+    startCom();
+    if (const auto answer = answerGetObject(hwnd, wParam, lParam, m_model)) {
         return *answer;
     }
     return DefWindowProcW(hwnd, WM_GETOBJECT, wParam, lParam);
 }
 
-// SkinKeyHost
-
-RECT MainWindow::skinKeyOnScreen(std::size_t key) const {
-    RECT at = pixelRect(skinKeys[key].geometry, m_dpi);
-    MapWindowPoints(m_window, nullptr, reinterpret_cast<POINT*>(&at), 2);
-    return at;
-}
-
-bool MainWindow::skinKeyLit(std::size_t key) const {
-    return m_lit[key];
-}
-
-void MainWindow::pressSkinKey(std::size_t key) {
-    m_model.pressSkinKey(key);
+LRESULT MainWindow::onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    startCom();
+    const std::wstring name = toWide(m_model.messages().text(displayAccessibleName));
+    if (const auto answer = answerNamedGetObject(hwnd, wParam, lParam, name)) {
+        return *answer;
+    }
+    return CallWindowProcW(m_editProcedure, hwnd, WM_GETOBJECT, wParam, lParam);
 }
 
 } // namespace varnik::win32

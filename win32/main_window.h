@@ -5,25 +5,22 @@
 #include "fonts.h"
 #include "form1.h"
 #include "handles.h"
-#include "skin_accessible.h"
 #include "skin_painter.h"
 #include "win32_platform.h"
 #include "window_view.h"
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace varnik::win32 {
 
 /// The calculator's window in plain Win32: the display, the hidden command buttons and, drawn
-/// by the window itself, the skin's pictures and the link label, all built from the control
-/// tables. It feeds the window model its events and shows what the model says; every rule is
-/// the model's.
-class MainWindow final : public WindowView, private SkinKeyHost {
+/// by the window itself from the model's scene, the skin's pictures, its focus mark and the link
+/// label. It feeds the window model its events and shows what the model's scene says; every
+/// rule and every state is the model's.
+class MainWindow final : public WindowView {
 public:
     MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform);
     ~MainWindow() override;
@@ -40,16 +37,16 @@ public:
     bool takeKey(const MSG& message);
 
     // WindowView
-    void showDisplay(std::string_view text) override;
-    void enablePointButton(bool enabled) override;
-    void showOperation(std::string_view caption) override;
-    void showHighlight(std::size_t key, bool visible) override;
-    void colourLink(BgrColour colour) override;
+    void displayChanged() override;
+    void pointButtonChanged() override;
+    void operationChanged() override;
+    void skinKeyChanged(std::size_t key) override;
+    void linkChanged() override;
     void focusButton(std::size_t button) override;
-    void flashDisplay() override;
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK displayProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Message handlers, in the shapes of windowsx.h's message crackers.
@@ -68,17 +65,16 @@ private:
     void onDestroy(HWND hwnd);
     LRESULT onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
     LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    LRESULT onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
 
-    // SkinKeyHost
-    RECT skinKeyOnScreen(std::size_t key) const override;
-    bool skinKeyLit(std::size_t key) const override;
-    void pressSkinKey(std::size_t key) override;
-
-    void createDisplay();
+    /// Makes the display (again) with the scene's alignment: an edit control takes its
+    /// alignment when it is made.
+    void createDisplay(bool rightAligned);
     /// Places the controls again and picks fonts and pictures for a new density.
     void layOut(int dpi);
     void invalidate(const Twips& area);
     float twipsOf(int pixels) const;
+    void startCom();
 
     HINSTANCE m_instance;
     Win32Platform& m_platform;
@@ -86,15 +82,10 @@ private:
     HWND m_window = nullptr;
     CommandButtons m_buttons;
     HWND m_txtnum = nullptr;
+    WNDPROC m_editProcedure = nullptr; ///< the display's own window procedure
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<FontSet> m_fonts;
     std::unique_ptr<SkinPictures> m_pictures;
-    Brush m_displayBrush;
-    Brush m_flashBrush;
-    bool m_flashing = false;
-    std::array<bool, skinKeyCount> m_lit{};
-    BgrColour m_linkColour = linkDesignColour;
-    std::string m_operationCaption;    ///< Label2's caption: kept, never shown
     HWND m_lastFocus = nullptr;        ///< the control to give the focus back to on activation
     std::optional<ComApartment> m_com; ///< from the first screen reader's visit on
 };

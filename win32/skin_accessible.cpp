@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "skin_accessible.h"
 
-#include "controls.h"
+#include "form1.h"
+#include "layout.h"
 #include "wide_text.h"
 
 #include <oleacc.h>
 
 #include <atomic>
-#include <type_traits>
+#include <string>
 
 namespace varnik::win32 {
 
@@ -18,11 +19,29 @@ namespace {
 
 constexpr LONG keyCount = static_cast<LONG>(skinKeyCount);
 
-// Child 1 to 18 are the skin keys, in the key map's order; the window's child controls follow.
-class SkinAccessible final : public IAccessible, public IOleWindow {
+std::optional<LONG> childId(const VARIANT& child) {
+    if (child.vt != VT_I4) {
+        return std::nullopt;
+    }
+    return child.lVal;
+}
+
+bool isSelf(const VARIANT& child) {
+    return childId(child) == CHILDID_SELF;
+}
+
+HRESULT answerText(std::wstring_view text, BSTR* out) {
+    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// What every accessible object here shares: reference counting, the interfaces it answers to,
+// IDispatch without a type library (screen readers call IAccessible itself) and IOleWindow.
+class AccessibleObject : public IAccessible, public IOleWindow {
 public:
-    SkinAccessible(HWND window, SkinKeyHost& host, IAccessible* standard)
-        : m_window(window), m_host(host), m_standard(standard) {}
+    AccessibleObject(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
+    AccessibleObject(const AccessibleObject&) = delete;
+    AccessibleObject& operator=(const AccessibleObject&) = delete;
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -50,7 +69,7 @@ public:
         return left;
     }
 
-    // IDispatch: screen readers use the IAccessible methods themselves.
+    // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (!count) {
             return E_POINTER;
@@ -77,7 +96,109 @@ public:
     }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
-    // IAccessible
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+protected:
+    virtual ~AccessibleObject() { m_standard->Release(); }
+
+    // A client may keep the object after the window has gone.
+    bool alive() const { return IsWindow(m_window) != FALSE; }
+    static HRESULT gone() { return RPC_E_DISCONNECTED; }
+
+    HWND m_window;
+    IAccessible* m_standard; ///< the window's standard object, which answers for the rest
+
+private:
+    std::atomic<ULONG> m_references{1};
+};
+
+// A control's standard object under a name of our own: a disabled edit control has no label a
+// screen reader could name it by.
+class NamedAccessible final : public AccessibleObject {
+public:
+    NamedAccessible(HWND window, IAccessible* standard, std::wstring_view name)
+        : AccessibleObject(window, standard), m_name(name) {}
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (!name) {
+            return E_POINTER;
+        }
+        *name = nullptr;
+        if (!isSelf(child)) {
+            return m_standard->get_accName(child, name);
+        }
+        return alive() ? answerText(m_name, name) : gone();
+    }
+
+    // Everything else is the standard object's.
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return m_standard->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        return m_standard->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return m_standard->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return m_standard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return m_standard->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return m_standard->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return m_standard->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
+        return m_standard->get_accHelp(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return m_standard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override {
+        return m_standard->get_accKeyboardShortcut(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        return m_standard->get_accFocus(focus);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+        return m_standard->get_accSelection(selection);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return m_standard->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return m_standard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override {
+        return m_standard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        return m_standard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
+        return m_standard->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return m_standard->accDoDefaultAction(child);
+    }
+
+private:
+    std::wstring m_name;
+};
+
+// The client area. Child 1 to 18 are the skin keys, in the key map's order, as the window model
+// describes them; the window's child controls follow.
+class SkinAccessible final : public AccessibleObject {
+public:
+    SkinAccessible(HWND window, IAccessible* standard, Form1& model)
+        : AccessibleObject(window, standard), m_model(model) {}
+
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         return alive() ? m_standard->get_accParent(parent) : gone();
     }
@@ -88,7 +209,7 @@ public:
         if (!alive()) {
             return gone();
         }
-        *count = keyCount + static_cast<long>(childWindows());
+        *count = lastChild();
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
@@ -111,9 +232,10 @@ public:
                                           __uuidof(IDispatch), reinterpret_cast<void**>(object));
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return keyText(
-            child, name, [](std::size_t key) { return skinKeys[key].accessibleName; },
-            &IAccessible::get_accName);
+        return keyText(child, name, &AccessibleKey::name, &IAccessible::get_accName);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return keyText(child, action, &AccessibleKey::action, &IAccessible::get_accDefaultAction);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return keyText(child, value, nullptr, &IAccessible::get_accValue);
@@ -127,22 +249,17 @@ public:
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* text) override {
         return keyText(child, text, nullptr, &IAccessible::get_accKeyboardShortcut);
     }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return keyText(
-            child, action, [](std::size_t) { return "Press"; }, &IAccessible::get_accDefaultAction);
-    }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
         if (!file || !topic) {
             return E_POINTER;
         }
         *file = nullptr;
         *topic = 0;
-        const auto key = keyOf(child);
-        if (!key) {
-            return isSelf(child) && alive() ? m_standard->get_accHelpTopic(file, child, topic)
-                                            : E_INVALIDARG;
+        if (keyOf(child)) {
+            return S_FALSE;
         }
-        return S_FALSE;
+        return isSelf(child) && alive() ? m_standard->get_accHelpTopic(file, child, topic)
+                                        : E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!role) {
@@ -166,8 +283,8 @@ public:
                 return gone();
             }
             state->vt = VT_I4;
-            // A lit key is the one under the pointer (or the focused button's twin).
-            state->lVal = m_host.skinKeyLit(*key) ? STATE_SYSTEM_HOTTRACKED : 0;
+            // The key under the pointer shows its highlight.
+            state->lVal = m_model.scene().keys[*key].lit ? STATE_SYSTEM_HOTTRACKED : 0;
             return S_OK;
         }
         return isSelf(child) && alive() ? m_standard->get_accState(child, state) : E_INVALIDARG;
@@ -222,7 +339,8 @@ public:
             if (!alive()) {
                 return gone();
             }
-            const RECT at = m_host.skinKeyOnScreen(*key);
+            RECT at = pixelRect(skinKey(*key).geometry, dpi());
+            MapWindowPoints(m_window, nullptr, reinterpret_cast<POINT*>(&at), 2);
             *left = at.left;
             *top = at.top;
             *width = at.right - at.left;
@@ -241,7 +359,7 @@ public:
         if (!id || !alive()) {
             return id ? gone() : E_INVALIDARG;
         }
-        const long last = keyCount + static_cast<long>(childWindows());
+        const long last = lastChild();
         long to = 0;
         if (*id == CHILDID_SELF) {
             if (direction == NAVDIR_FIRSTCHILD) {
@@ -251,9 +369,11 @@ public:
             } else {
                 return m_standard->accNavigate(direction, start, end);
             }
-        } else if (*id <= keyCount && direction == NAVDIR_NEXT) {
+        } else if (*id < 1 || *id > last) {
+            return E_INVALIDARG;
+        } else if (direction == NAVDIR_NEXT) {
             to = *id + 1;
-        } else if (*id <= keyCount && direction == NAVDIR_PREVIOUS) {
+        } else if (direction == NAVDIR_PREVIOUS) {
             to = *id - 1;
         }
         if (to < 1 || to > last) {
@@ -269,14 +389,13 @@ public:
         if (!alive()) {
             return gone();
         }
-        const POINT at{x, y};
-        for (LONG key = 0; key < keyCount; ++key) {
-            const RECT rect = m_host.skinKeyOnScreen(static_cast<std::size_t>(key));
-            if (PtInRect(&rect, at)) {
-                child->vt = VT_I4;
-                child->lVal = key + 1;
-                return S_OK;
-            }
+        POINT at{x, y};
+        ScreenToClient(m_window, &at);
+        const int density = dpi();
+        if (const auto key = m_model.skinKeyAt(toTwips(at.x, density), toTwips(at.y, density))) {
+            child->vt = VT_I4;
+            child->lVal = static_cast<LONG>(*key) + 1;
+            return S_OK;
         }
         return m_standard->accHitTest(x, y, child);
     }
@@ -285,28 +404,13 @@ public:
             if (!alive()) {
                 return gone();
             }
-            m_host.pressSkinKey(*key);
+            m_model.pressSkinKey(*key);
             return S_OK;
         }
         return isSelf(child) && alive() ? m_standard->accDoDefaultAction(child) : E_INVALIDARG;
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    ~SkinAccessible() { m_standard->Release(); }
-
-    // A client may keep the object after the window has gone.
-    bool alive() const { return IsWindow(m_window) != FALSE; }
-    static HRESULT gone() { return RPC_E_DISCONNECTED; }
-
-    static std::optional<LONG> childId(const VARIANT& child) {
-        if (child.vt != VT_I4) {
-            return std::nullopt;
-        }
-        return child.lVal;
-    }
-    static bool isSelf(const VARIANT& child) { return childId(child) == CHILDID_SELF; }
     static std::optional<std::size_t> keyOf(const VARIANT& child) {
         const auto id = childId(child);
         if (!id || *id < 1 || *id > keyCount) {
@@ -315,6 +419,9 @@ private:
         return static_cast<std::size_t>(*id - 1);
     }
 
+    int dpi() const { return static_cast<int>(GetDpiForWindow(m_window)); }
+
+    long lastChild() const { return keyCount + static_cast<long>(childWindows()); }
     std::size_t childWindows() const {
         std::size_t count = 0;
         for (HWND child = ::GetWindow(m_window, GW_CHILD); child;
@@ -350,37 +457,41 @@ private:
         return S_OK;
     }
 
-    // A text property: the key's text where `text` gives one, none otherwise; the window's own
-    // from its standard object.
-    template <typename KeyText>
-    HRESULT keyText(const VARIANT& child, BSTR* out, KeyText text,
+    // A text property: the model's text for a key where `text` names one, none otherwise; the
+    // window's own from its standard object.
+    HRESULT keyText(const VARIANT& child, BSTR* out, std::string_view AccessibleKey::*text,
                     HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*)) {
         if (!out) {
             return E_POINTER;
         }
         *out = nullptr;
         if (const auto key = keyOf(child)) {
-            if constexpr (std::is_same_v<KeyText, std::nullptr_t>) {
+            if (!text) {
                 return S_FALSE;
-            } else {
-                *out = SysAllocString(toWide(text(*key)).c_str());
-                return *out ? S_OK : E_OUTOFMEMORY;
             }
+            return answerText(toWide(m_model.accessibleKey(*key).*text), out);
         }
         return isSelf(child) && alive() ? (m_standard->*standard)(child, out) : E_INVALIDARG;
     }
 
-    HWND m_window;
-    SkinKeyHost& m_host;
-    IAccessible* m_standard;
-    std::atomic<ULONG> m_references{1};
+    Form1& m_model;
 };
+
+bool isObject(LPARAM objectId, LONG wanted) {
+    return static_cast<LONG>(static_cast<DWORD>(objectId)) == wanted;
+}
+
+LRESULT answerWith(WPARAM flags, AccessibleObject* object) {
+    const LRESULT answer =
+        LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object));
+    object->Release(); // the answer holds its own reference
+    return answer;
+}
 
 } // namespace
 
-std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
-                                       SkinKeyHost& host) {
-    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != OBJID_CLIENT) {
+std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId, Form1& model) {
+    if (!isObject(objectId, OBJID_CLIENT)) {
         return std::nullopt;
     }
     IAccessible* standard = nullptr;
@@ -388,11 +499,21 @@ std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectI
                                          reinterpret_cast<void**>(&standard)))) {
         return std::nullopt;
     }
-    auto* accessible = new SkinAccessible(window, host, standard);
-    const LRESULT answer =
-        LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(accessible));
-    accessible->Release(); // the answer holds its own reference
-    return answer;
+    return answerWith(flags, new SkinAccessible(window, standard, model));
+}
+
+std::optional<LRESULT> answerNamedGetObject(HWND control, WPARAM flags, LPARAM objectId,
+                                            std::wstring_view name) {
+    const auto id = static_cast<LONG>(static_cast<DWORD>(objectId));
+    if (id != OBJID_CLIENT && id != OBJID_WINDOW) {
+        return std::nullopt;
+    }
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(control, id, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&standard)))) {
+        return std::nullopt;
+    }
+    return answerWith(flags, new NamedAccessible(control, standard, name));
 }
 
 } // namespace varnik::win32

@@ -3,27 +3,25 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <optional>
+#include <string_view>
+
+namespace varnik {
+class Form1;
+}
 
 namespace varnik::win32 {
 
-/// What the skin keys' accessible objects ask of the window.
-class SkinKeyHost {
-public:
-    virtual ~SkinKeyHost() = default;
-    /// The key's rectangle in screen pixels.
-    virtual RECT skinKeyOnScreen(std::size_t key) const = 0;
-    virtual bool skinKeyLit(std::size_t key) const = 0;
-    /// A screen reader pressed the key.
-    virtual void pressSkinKey(std::size_t key) = 0;
-};
+/// The answer to the window's WM_GETOBJECT: for the client area, an accessible object whose
+/// children are the 18 skin keys (push buttons as the window model describes them, found at a
+/// point through the model) followed by the window's child controls; the window's standard
+/// object answers for everything else. Nothing for other object identifiers: the caller passes
+/// those on to DefWindowProc.
+std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId, Form1& model);
 
-/// The answer to WM_GETOBJECT: for the client area, an accessible object whose children are the
-/// 18 skin keys (push buttons named as on every desktop, default action "Press") followed by
-/// the window's child controls; the window's standard object answers for everything else.
-/// Nothing for other object identifiers: the caller passes those on to DefWindowProc.
-std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId,
-                                       SkinKeyHost& host);
+/// The answer to a control's WM_GETOBJECT that gives it the accessible name `name`, for its
+/// window and its client object alike; its standard objects answer for everything else.
+std::optional<LRESULT> answerNamedGetObject(HWND control, WPARAM flags, LPARAM objectId,
+                                            std::wstring_view name);
 
 } // namespace varnik::win32

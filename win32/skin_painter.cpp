@@ -36,11 +36,11 @@ void drawPicture(HDC target, HDC source, HBITMAP picture, const RECT& at) {
     }
 }
 
-void drawLink(HDC dc, const SkinScene& scene) {
-    RECT at = pixelRect(linkGeometry, scene.dpi);
-    const Selection font(dc, scene.linkFont);
+void drawLink(HDC dc, BgrColour colour, HFONT linkFont, int dpi) {
+    RECT at = pixelRect(linkGeometry, dpi);
+    const Selection font(dc, linkFont);
     SetBkMode(dc, TRANSPARENT); // the window's cream shows through
-    SetTextColor(dc, toColorRef(scene.linkColour));
+    SetTextColor(dc, toColorRef(colour));
     const std::wstring caption = toWide(linkCaption);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &at,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -48,7 +48,15 @@ void drawLink(HDC dc, const SkinScene& scene) {
 
 } // namespace
 
-void paintSkin(HDC target, const RECT& client, SkinPictures& pictures, const SkinScene& scene) {
+RECT focusMarkRect(const RECT& key, int dpi) {
+    RECT mark = key;
+    const int inset = MulDiv(3, dpi, USER_DEFAULT_SCREEN_DPI);
+    InflateRect(&mark, -inset, -inset);
+    return mark;
+}
+
+void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, SkinPictures& pictures,
+               HFONT linkFont) {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     const MemoryDc buffer(CreateCompatibleDC(target));
@@ -66,11 +74,15 @@ void paintSkin(HDC target, const RECT& client, SkinPictures& pictures, const Ski
     // No two keys overlap, and a shown highlight covers its normal picture exactly: each key
     // draws one of its two pictures.
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
-        const int image = scene.lit[key] ? highlightImage(key) : normalImage(key);
-        drawPicture(buffer.get(), source.get(), pictures.picture(image),
-                    pixelRect(skinKeys[key].geometry, scene.dpi));
+        const RECT at = pixelRect(skinKey(key).geometry, dpi);
+        const int image = scene.keys[key].lit ? highlightImage(key) : normalImage(key);
+        drawPicture(buffer.get(), source.get(), pictures.picture(image), at);
+        if (scene.keys[key].focusMark) {
+            const RECT mark = focusMarkRect(at, dpi);
+            DrawFocusRect(buffer.get(), &mark);
+        }
     }
-    drawLink(buffer.get(), scene);
+    drawLink(buffer.get(), scene.linkColour, linkFont, dpi);
     BitBlt(target, 0, 0, width, height, buffer.get(), 0, 0, SRCCOPY);
 }
 

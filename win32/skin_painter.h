@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "controls.h"
 #include "handles.h"
+#include "scene.h"
 
 #include <array>
 
@@ -23,16 +23,14 @@ private:
     std::array<Bitmap, pictureCount> m_bitmaps;
 };
 
-/// What the window draws itself: the pictures of the skin and the link label.
-struct SkinScene {
-    const std::array<bool, skinKeyCount>& lit; ///< which keys show their highlight picture
-    BgrColour linkColour;
-    HFONT linkFont;
-    int dpi;
-};
+/// Paints the client area as the scene shows it (background, pictures, focus mark, link label),
+/// at `dpi`, through an off-screen bitmap, so that a key changing its picture never flickers.
+/// The focus mark is the dotted focus rectangle of Windows' buttons, 3 pixels inside the key's
+/// edge at 96 dpi, drawn over whichever picture the key shows.
+void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, SkinPictures& pictures,
+               HFONT linkFont);
 
-/// Paints the client area (background, pictures, link label) through an off-screen bitmap, so
-/// that a key changing its picture never flickers.
-void paintSkin(HDC target, const RECT& client, SkinPictures& pictures, const SkinScene& scene);
+/// Where the focus mark of a key drawn on `key` lies at `dpi`.
+RECT focusMarkRect(const RECT& key, int dpi);
 
 } // namespace varnik::win32

@@ -2,6 +2,7 @@
 #include "win32_platform.h"
 
 #include "control_tables.h"
+#include "form1.h"
 #include "handles.h"
 #include "layout.h"
 #include "wide_text.h"
@@ -15,6 +16,9 @@ namespace varnik::win32 {
 void Win32Platform::showMessage(std::string_view prompt) {
     // One OK button, no icon, the program's name as the title.
     MessageBoxW(m_owner, toWide(prompt).c_str(), toWide(windowCaption).c_str(), MB_OK);
+    if (m_model) {
+        m_model->messageClosed();
+    }
 }
 
 bool Win32Platform::openWebAddress(std::string_view address) {
@@ -56,7 +60,15 @@ void Win32Platform::copyToClipboard(std::string_view text) {
     }
 }
 
-std::optional<std::string> Win32Platform::clipboardText() {
+void Win32Platform::readClipboard(bool /*toPaste*/) {
+    // Windows gives the clipboard to any program that asks: a look is read as a paste is.
+    std::optional<std::string> text = clipboardText();
+    if (m_model) {
+        m_model->clipboardRead(std::move(text));
+    }
+}
+
+std::optional<std::string> Win32Platform::clipboardText() const {
     const ClipboardScope clipboard(m_owner);
     if (!clipboard.open()) {
         return std::nullopt;
@@ -78,8 +90,28 @@ std::optional<std::string> Win32Platform::clipboardText() {
     return toUtf8(std::wstring_view(locked.data(), length));
 }
 
-std::optional<std::size_t> Win32Platform::popUpMenu(const std::vector<MenuItem>& items, float x,
-                                                    float y) {
+std::wstring menuItemLabel(const Platform::MenuItem& item) {
+    std::wstring text = toWide(item.label);
+    if (!item.shortcut.empty()) {
+        text += L'\t' + toWide(item.shortcut);
+    }
+    return text;
+}
+
+void Win32Platform::popUpMenu(const std::vector<MenuItem>& items, float x, float y) {
+    const std::optional<std::size_t> chosen = trackMenu(items, x, y);
+    if (!m_model) {
+        return;
+    }
+    if (chosen) {
+        m_model->menuChosen(*chosen);
+    } else {
+        m_model->menuDismissed();
+    }
+}
+
+std::optional<std::size_t> Win32Platform::trackMenu(const std::vector<MenuItem>& items, float x,
+                                                    float y) const {
     const Menu menu(CreatePopupMenu());
     if (!menu) {
         return std::nullopt;
@@ -88,9 +120,8 @@ std::optional<std::size_t> Win32Platform::popUpMenu(const std::vector<MenuItem>&
         if (items[i].separatorBefore) {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         }
-        // A tab in the label puts the key at the menu's right edge, as Windows menus show it.
         AppendMenuW(menu.get(), MF_STRING | (items[i].enabled ? MF_ENABLED : MF_GRAYED), i + 1,
-                    toWide(items[i].label).c_str());
+                    menuItemLabel(items[i]).c_str());
     }
     POINT at = pixelPoint(x, y, m_dpi);
     ClientToScreen(m_owner, &at);
@@ -103,6 +134,13 @@ std::optional<std::size_t> Win32Platform::popUpMenu(const std::vector<MenuItem>&
         return std::nullopt;
     }
     return static_cast<std::size_t>(chosen - 1);
+}
+
+void Win32Platform::startTimer(int milliseconds) {
+    // A new request replaces one still waiting: the same identifier restarts it.
+    if (m_owner) {
+        SetTimer(m_owner, timerId, static_cast<UINT>(milliseconds), nullptr);
+    }
 }
 
 } // namespace varnik::win32

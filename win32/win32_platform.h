@@ -6,15 +6,28 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
+namespace varnik {
+class Form1;
+}
+
 namespace varnik::win32 {
 
 /// The desktop services of Windows: message boxes owned by the window, the shell's open verb,
-/// the default beep, the clipboard's Unicode text, pop-up menus.
+/// the default beep, the clipboard's Unicode text, pop-up menus and the window's timer. Boxes
+/// and menus are Windows' own modal ones: the model hears their answer when the call returns.
 class Win32Platform : public Platform {
 public:
-    /// The window that owns boxes, menus and the clipboard; until set, none does.
-    void setOwner(HWND owner, int dpi) {
+    /// The timer the window hands on to the model (WM_TIMER with this identifier).
+    static constexpr UINT_PTR timerId = 1;
+
+    /// The window that owns boxes, menus, the clipboard and the timer, and the model that hears
+    /// the answers; until then nothing owns them and nobody hears.
+    void attach(HWND owner, Form1& model, int dpi) {
         m_owner = owner;
+        m_model = &model;
         m_dpi = dpi;
     }
     void setDpi(int dpi) { m_dpi = dpi; }
@@ -24,14 +37,26 @@ public:
     void signalError() override;
     void endProgram() override;
     void copyToClipboard(std::string_view text) override;
-    std::optional<std::string> clipboardText() override;
-    std::optional<std::size_t> popUpMenu(const std::vector<MenuItem>& items, float x,
-                                         float y) override;
+    void readClipboard(bool toPaste) override;
+    void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
+    void startTimer(int milliseconds) override;
+
+    /// The clipboard's Unicode text as UTF-8, or nothing when it holds none or is held by
+    /// another program.
+    std::optional<std::string> clipboardText() const;
 
 private:
+    std::optional<std::size_t> trackMenu(const std::vector<MenuItem>& items, float x,
+                                         float y) const;
+
     HWND m_owner = nullptr;
+    Form1* m_model = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::optional<ComApartment> m_com; ///< from the first web link on
 };
+
+/// A menu item's text: its label, and its key after a tab, which Windows shows at the menu's
+/// right edge.
+std::wstring menuItemLabel(const Platform::MenuItem& item);
 
 } // namespace varnik::win32

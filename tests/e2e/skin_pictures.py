@@ -2,8 +2,11 @@
 """What a screenshot of the client area shows on the skin: which picture a key shows and which
 key carries the focus mark. Shared by the Linux and the Windows end-to-end tests.
 
-The focus mark is a one-pixel outline three pixels inside a key's edge (at 96 dpi): the
-pictures are compared on every other pixel, and the mark is found on that ring."""
+The focus mark is an outline three pixels inside a key's edge at 96 dpi, one pixel wide,
+scaled with the density: the pictures are compared on every other pixel, and the mark is
+found on that ring. Each line of the ring counts on its own, so that a mark drawn on part of
+the ring only (Windows' dotted focus rectangle, one pixel wide at every density) is seen as
+well as a solid one."""
 
 import functools
 import os
@@ -21,28 +24,32 @@ def bitmap(number, dense=False):
     return x_desktop.Image.from_bmp(os.path.join(ASSETS, "keys", name))
 
 
-def _on_ring(x, y, width, height, scale):
-    inside = min(x, y, width - 1 - x, height - 1 - y)
-    return MARK_INSET * scale <= inside < (MARK_INSET + 1) * scale
+def _ring_line(x, y, width, height, scale):
+    """Which line of the mark's ring the pixel lies on (0 is the outermost), or None."""
+    line = min(x, y, width - 1 - x, height - 1 - y) - MARK_INSET * scale
+    return line if 0 <= line < scale else None
 
 
 def _shares(shot, key, dpi):
     """For the key's normal and highlight bitmaps: the share of pixels off the mark's ring
-    that match the screen, and the share on it."""
+    that match the screen, and the smallest share among the ring's lines."""
     _, normal, (left, top, width, height) = skin(key, dpi)
     scale = dpi // 96
     shares = []
     for number in (normal, normal + 1):
         picture = bitmap(number, dpi > 96)
-        off = on = same_off = same_on = 0
+        off = same_off = 0
+        on = [0] * scale
+        same_on = [0] * scale
         for y in range(height):
             for x in range(width):
                 same = shot.at(left + x, top + y) == picture.at(x, y)
-                if _on_ring(x, y, width, height, scale):
-                    on, same_on = on + 1, same_on + same
-                else:
+                line = _ring_line(x, y, width, height, scale)
+                if line is None:
                     off, same_off = off + 1, same_off + same
-        shares.append((same_off / off, same_on / on))
+                else:
+                    on[line], same_on[line] = on[line] + 1, same_on[line] + same
+        shares.append((same_off / off, min(s / n for s, n in zip(same_on, on))))
     return shares
 
 

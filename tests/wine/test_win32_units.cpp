@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The Windows front end's own translations, run under Wine: keyboard messages to the window
-// model's keys, text between UTF-8 and UTF-16, the layout at other densities, the clipboard.
+// model's keys, text between UTF-8 and UTF-16, the layout and the pixel rule at other
+// densities, the focus mark's place, menu items, the clipboard.
 #include "command_buttons.h"
 #include "keyboard.h"
 #include "layout.h"
+#include "skin_painter.h"
 #include "wide_text.h"
 #include "win32_platform.h"
 
@@ -116,17 +118,55 @@ void layoutScalesWithTheDensity(Checks& check) {
     const RECT at192 = pixelRect(key, 192);
     check(at192.left == 14 && at192.top == 84 && at192.right == 72 && at192.bottom == 140,
           "twice the density, twice the pixels");
-    const POINT point = pixelPoint(toTwips(37, 144), toTwips(50, 144), 144);
-    check(point.x == 37 && point.y == 50, "pixels to twips and back at 144 dpi");
     check(fontHeight(14.25, 96) == -19 && fontHeight(14.25, 192) == -38, "display font height");
     check(fontHeight(9, 120) == -15, "link font height at 125 %");
     check(toColorRef(linkHoverColour) == RGB(0, 0, 255), "blue is blue");
 }
 
-void buttonIdentifiersMapToRows(Checks& check) {
-    check(!CommandButtons::rowOfId(0) && !CommandButtons::rowOfId(IDOK), "other identifiers");
-    check(!CommandButtons::rowOfId(100 + static_cast<int>(commandButtonCount)), "past the last");
-    check(CommandButtons::rowOfId(100) == std::size_t{0}, "the first row");
+// A menu opens where the pointer was, on the pixel it was read on, and an edge of the layout
+// lands where it is drawn: the same pixel rule as every rectangle.
+void pointsFollowThePixelRule(Checks& check) {
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        const std::string at = " at " + std::to_string(dpi) + " dpi";
+        bool roundTrip = true;
+        for (int pixel = 0; pixel < 1000; ++pixel) {
+            const POINT point = pixelPoint(toTwips(pixel, dpi), toTwips(pixel, dpi), dpi);
+            roundTrip = roundTrip && point.x == pixel && point.y == pixel;
+        }
+        check(roundTrip, "a pointer's pixel to twips and back" + at);
+        bool edges = true;
+        for (int twips = 0; twips < 4000; ++twips) {
+            const auto t = static_cast<float>(twips);
+            edges = edges && pixelPoint(t, t, dpi).x == toPixels(twips, dpi);
+        }
+        check(edges, "an edge in twips on the first pixel at or after it" + at);
+    }
+}
+
+void focusMarkSitsInsideTheKey(Checks& check) {
+    const RECT key{10, 20, 39, 48};
+    const struct {
+        int dpi;
+        int inset;
+    } rows[] = {{96, 3}, {120, 4}, {144, 5}, {192, 6}};
+    for (const auto& row : rows) {
+        const RECT mark = focusMarkRect(key, row.dpi);
+        check(mark.left == key.left + row.inset && mark.top == key.top + row.inset &&
+                  mark.right == key.right - row.inset && mark.bottom == key.bottom - row.inset,
+              "the focus mark " + std::to_string(row.inset) + " pixels inside at " +
+                  std::to_string(row.dpi) + " dpi");
+    }
+}
+
+void menuItemsShowTheirKeysAfterATab(Checks& check) {
+    check(menuItemLabel({"Copy", "Ctrl+C", true, false}) == L"Copy\tCtrl+C", "an item with a key");
+    check(menuItemLabel({"M +", "", true, true}) == L"M +", "an item without one");
+}
+
+void buttonIdentifiersMapToButtons(Checks& check) {
+    check(!CommandButtons::buttonOfId(0) && !CommandButtons::buttonOfId(IDOK), "other identifiers");
+    check(!CommandButtons::buttonOfId(100 + static_cast<int>(commandButtonCount)), "past the last");
+    check(CommandButtons::buttonOfId(100) == std::size_t{0}, "the first button");
 }
 
 void clipboardKeepsBengaliText(Checks& check) {
@@ -143,7 +183,10 @@ int main() {
     keyboardMessagesReachTheirKeys(check);
     textCrossesBetweenUtf8AndUtf16(check);
     layoutScalesWithTheDensity(check);
-    buttonIdentifiersMapToRows(check);
+    pointsFollowThePixelRule(check);
+    focusMarkSitsInsideTheKey(check);
+    menuItemsShowTheirKeysAfterATab(check);
+    buttonIdentifiersMapToButtons(check);
     clipboardKeepsBengaliText(check);
     if (check.failures()) {
         std::printf("%d failed\n", check.failures());

@@ -2,30 +2,37 @@
 """End to end under Wine: the Windows program on a private X server, driven with real X input.
 
 Checks only what a person sees: the controls' texts, enabled states and the focus through the
-probe (public Win32 calls, as any program could make them), the skin's pictures through
-screenshots, the clipboard, the message boxes, and what the program hands to the browser.
+probe (public Win32 calls, as any program could make them), the skin's pictures and the focus
+mark through screenshots, the clipboard, the message boxes, what the program hands to the
+browser, and what screen readers are told. The shared scenarios (tests/scenarios) run here too,
+with WindowsProgram as their driver.
 
 Usage: test_wine_e2e.py --program varnik-calculator.exe --probe probe.exe --assets assets
                         --layout layout.json [unittest options]
 """
 
-import functools
 import os
 import stat
 import sys
 import tempfile
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, here)
+sys.path.insert(0, os.path.join(here, "..", "e2e"))
+sys.path.insert(0, os.path.join(here, "..", "scenarios"))
+import scenarios  # noqa: E402
+import skin_pictures  # noqa: E402
 import wine_harness as harness  # noqa: E402
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import window_layout  # noqa: E402
 from window_layout import bare, layout, link_centre, link_rect, pixels, skin, tab_order  # noqa: E402
 
 PROGRAM = PROBE = ASSETS = LAYOUT = None  # from the command line
-DESKTOP = None  # one X server and Wine prefix for every case: a prefix takes seconds to make
+# One X server and Wine prefix for every case: a prefix takes seconds to make, a program a
+# quarter of one to start. The screen has room for the window at 200 %.
+DESKTOP = None
 BROWSER_LOG = None
+HOT_TRACKED = 0x80  # STATE_SYSTEM_HOTTRACKED
 
 
 def title():
@@ -40,25 +47,10 @@ def opened():
         return log.read()
 
 
-@functools.lru_cache(maxsize=None)
-def key_bitmap(number, dense=False):
-    name = f"Image{number}@2x.bmp" if dense else f"Image{number}.bmp"
-    return harness.Image.from_bmp(os.path.join(ASSETS, "keys", name))
-
-
-def key_picture(program, key, dpi=96):
-    """Which of the key's pictures the screen shows: "normal", "highlight" or None."""
-    _, normal, (left, top, _, _) = skin(key, dpi)
-    shot = program.client_shot()
-    for kind, number in (("normal", normal), ("highlight", normal + 1)):
-        if shot.differing(key_bitmap(number, dpi > 96), left, top) == 0:
-            return kind
-    return None
-
-
 def setUpModule():
     global DESKTOP, BROWSER_LOG
     window_layout.PATH = LAYOUT
+    skin_pictures.ASSETS = ASSETS
     # A stand-in browser first on PATH: Wine's winebrowser hands the address to xdg-open.
     browser_dir = tempfile.mkdtemp(prefix="varnik-browser-")
     BROWSER_LOG = os.path.join(browser_dir, "opened")
@@ -66,7 +58,8 @@ def setUpModule():
     with open(stand_in, "w", encoding="utf-8") as script:
         script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{BROWSER_LOG}"\n')
     os.chmod(stand_in, stat.S_IRWXU)
-    DESKTOP = harness.Desktop(PROBE, title(), path_first=browser_dir).__enter__()
+    DESKTOP = harness.Desktop(PROBE, title(), path_first=browser_dir,
+                              screen="1024x768").__enter__()
 
 
 def tearDownModule():
@@ -74,21 +67,20 @@ def tearDownModule():
         DESKTOP.close()
 
 
+@scenarios.add_tests
 class WindowsProgram(unittest.TestCase):
+    """The program at 96 dpi, started afresh for each test. Also the Windows program's driver
+    of the shared end-to-end scenarios."""
+
     def setUp(self):
         self.p = DESKTOP.start(PROGRAM)
         self.addCleanup(self.p.end)
+        self.pointer = None
 
     # Helpers
 
     def click_skin(self, key):
         self.p.click(*skin(key)[0])
-
-    def expect_display(self, text):
-        harness.poll_equal("display text", self.p.display_text, text)
-
-    def expect_focus(self, caption):
-        harness.poll_equal("focused control", self.p.focus, caption)
 
     def tab_to(self, caption):
         """Presses Tab as often as the Tab order needs to reach the button, then checks it."""
@@ -99,20 +91,13 @@ class WindowsProgram(unittest.TestCase):
             self.p.key(*["Tab"] * steps)
         self.expect_focus(caption)
 
-    def press_buttons(self, *captions):
-        for caption in captions:
-            self.tab_to(caption)
-            self.p.key("space")
-
     def key_picture(self, key):
-        return key_picture(self.p, key)
-
-    def expect_picture(self, key, kind):
-        harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
+        return skin_pictures.picture(self.p.client_shot(), key)
 
     def lit_keys(self):
+        shot = self.p.client_shot()
         return [key["action"] for key in layout()["skinKeys"]
-                if self.key_picture(key["action"]) == "highlight"]
+                if skin_pictures.picture(shot, key["action"]) == "highlight"]
 
     def blue_link_pixels(self):
         left, top, width, height = link_rect()
@@ -127,6 +112,45 @@ class WindowsProgram(unittest.TestCase):
         """Presses key on the open box; waits until it has gone."""
         self.p.key(key)
         harness.poll("the box to close", lambda: DESKTOP.ask("box") is None)
+
+    # The scenarios' driver (tests/scenarios/scenarios.py)
+
+    def move(self, point):
+        self.pointer = {"bare": bare, "link": link_centre}.get(point, lambda: skin(point)[0])()
+        self.p.move(*self.pointer)
+
+    def click_here(self):
+        self.p.click(*self.pointer)
+
+    def double_click_here(self):
+        self.p.click(*self.pointer, count=2)
+
+    def key(self, *names):
+        self.p.key(*names)
+
+    def press_buttons(self, *captions):
+        for caption in captions:
+            self.tab_to(caption)
+            self.p.key("space")
+
+    def expect_display(self, text):
+        harness.poll_equal("display text", self.p.display_text, text)
+
+    def expect_picture(self, key, kind):
+        harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
+
+    def expect_focus_mark(self, key):
+        harness.poll_equal("the focus mark", lambda: skin_pictures.marked_keys(
+            self.p.client_shot()), [key] if key else [])
+
+    def expect_focus(self, caption):
+        harness.poll_equal("focused control", self.p.focus, caption)
+
+    def offer_clipboard(self, text):
+        self.assertTrue(DESKTOP.ask(f"setclipboard {text}"))
+
+    def expect_clipboard(self, text):
+        harness.poll_equal("the clipboard", lambda: DESKTOP.ask("clipboard"), text)
 
     # The window as it starts
 
@@ -149,25 +173,11 @@ class WindowsProgram(unittest.TestCase):
         self.assertFalse(edit[0]["enabled"], "the display takes no focus and no typing")
         self.assertEqual(edit[0]["rect"], layout()["display"]["pixels"])
         self.assertEqual(self.lit_keys(), [], "no highlight after start-up")
+        self.assertEqual(skin_pictures.marked_keys(self.p.client_shot()), [],
+                         "About has the focus: no key carries the mark")
         self.assertEqual(self.blue_link_pixels(), 0)
 
-    # The skin
-
-    def test_seven_plus_five_on_the_skin(self):
-        self.p.move(*skin("7")[0])
-        self.expect_picture("7", "highlight")
-        self.click_skin("7")
-        self.expect_display(" 7")
-        self.assertEqual(self.key_picture("7"), "highlight", "a click keeps the highlight")
-        self.click_skin("+")
-        self.expect_picture("+", "highlight")
-        self.assertEqual(self.lit_keys(), ["+"], "only one key is lit")
-        self.click_skin("5")
-        self.expect_display("5")
-        self.click_skin("=")
-        self.expect_display("12")
-        self.p.move(*bare())  # the bare window puts the last key out again
-        self.expect_picture("=", "normal")
+    # The skin's link
 
     def test_hover_leave_and_the_link_colour(self):
         self.p.move(*skin("1")[0])
@@ -194,31 +204,31 @@ class WindowsProgram(unittest.TestCase):
         self.click_skin("2")
         self.expect_display(" 42")
 
-    # The hidden buttons, Tab and the space bar
+    # The hidden buttons: the dialog manager's Tab order, the point button
 
-    def test_tab_walks_the_tab_order_and_space_presses(self):
+    def test_tab_walks_the_tab_order(self):
         cycle = tab_order()
         for caption in cycle[1:] + cycle[:1]:
             self.p.key("Tab")
             self.expect_focus(caption)
         self.p.key("shift+Tab")
         self.expect_focus(cycle[-1])
-        self.press_buttons("1", "/", "3", "=")
-        self.expect_display("0.3333333333333")
-        self.press_buttons("Clear")
-        self.expect_display("")
 
     def test_point_button_is_disabled_after_a_point(self):
         self.press_buttons("1", ".")
         self.expect_display(" 1.")
         point = lambda: next(c["enabled"] for c in self.p.controls() if c["text"] == ".")
         harness.poll_equal("the point button enabled", point, False)
-        # It had the focus: the focus moves on to the next button in Tab order.
+        # It had the focus: the focus moves on to the next button in Tab order, and its twin
+        # carries the mark.
         self.expect_focus("0")
+        self.expect_focus_mark("0")
         self.p.key("space")
         self.expect_display(" 1.0")
         self.press_buttons("+")
         harness.poll_equal("the point button enabled", point, True)
+
+    # Boxes and ending the program
 
     def test_equals_box_versus_the_silent_skin_equals(self):
         self.press_buttons("=")  # on the blank display: no number
@@ -226,8 +236,10 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(box["title"], title())
         self.assertEqual([text for text in box["texts"] if text], [], "an empty prompt")
         self.assertEqual(box["buttons"], ["OK"])
+        self.expect_focus_mark(None)  # the box has the focus
         self.close_box("space")
         self.expect_focus("=")
+        self.expect_focus_mark("=")
         self.expect_display(" ")
         # The skin's equals fails without a word: the next key lands at once.
         self.click_skin("=")
@@ -244,8 +256,6 @@ class WindowsProgram(unittest.TestCase):
         self.close_box("Return")
         self.expect_focus("About ")
         self.expect_display(" ")
-
-    # Ending the program
 
     def test_quit_button(self):
         self.press_buttons("7", "+")  # quits also with an operation pending
@@ -267,28 +277,11 @@ class WindowsProgram(unittest.TestCase):
         DESKTOP.xdotool("click", 1)
         self.assertEqual(self.p.wait_exit(), 0)
 
-    # Keyboard, clipboard and visible feedback
+    # Keyboard, menu and visible feedback
 
-    def test_typing_and_enter(self):
-        self.p.key("1", "2", "plus", "3", "Return")
-        self.expect_display("15")
-        self.p.key("Escape")
-        self.expect_display("")
+    def test_numeric_keypad(self):
         self.p.key("KP_7", "KP_Multiply", "KP_2", "KP_Enter")
         self.expect_display("14")
-
-    def test_copy_and_paste(self):
-        self.p.key("1", "5", "Return")
-        self.expect_display(" 15")
-        self.p.key("ctrl+c")
-        harness.poll_equal("the clipboard", lambda: DESKTOP.ask("clipboard"), "\u09e7\u09eb")
-        self.p.key("ctrl+shift+c")
-        harness.poll_equal("the clipboard", lambda: DESKTOP.ask("clipboard"), "15")
-        self.assertTrue(DESKTOP.ask("setclipboard \u09e8.\u09eb"))
-        self.p.key("ctrl+v")
-        self.expect_display("2.5")
-        self.p.key("1")  # a pasted number is extended like a typed one
-        self.expect_display("2.51")
 
     def test_context_menu_pastes(self):
         self.p.key("Menu")  # the keyboard's way to the same menu
@@ -302,16 +295,6 @@ class WindowsProgram(unittest.TestCase):
         self.p.key("Down", "Down", "Down", "Return")  # Copy, Copy with Latin digits, Paste
         self.expect_display("42")
         harness.poll("the menu to close", lambda: DESKTOP.ask("menu") is None)
-
-    def test_tab_lights_the_focused_buttons_twin(self):
-        self.tab_to("/")
-        self.expect_picture("/", "highlight")
-        self.assertEqual(self.lit_keys(), ["/"])
-        self.p.key("Tab")  # "=": its twin lights instead
-        self.expect_picture("=", "highlight")
-        self.p.key("shift+Tab", "shift+Tab")  # "M Rc" has no twin: nothing is lit
-        self.expect_focus("M Rc")
-        harness.poll_equal("lit keys", self.lit_keys, [])
 
     def test_a_failed_key_flashes_the_display(self):
         left, top, width, height = layout()["display"]["pixels"]
@@ -333,6 +316,29 @@ class WindowsProgram(unittest.TestCase):
             action = next(k for k in layout()["skinKeys"] if k["name"] == key["name"])
             self.assertEqual(key["location"], [*self.p.screen(*action["pixels"][:2]),
                                                *action["pixels"][2:]], key["name"])
+        # The keys, then every child window: the 23 buttons and the display, named as on Linux.
+        self.assertEqual(len(children), len(keys) + len(layout()["commandButtons"]) + 1)
+        self.assertEqual([c["name"] for c in children].count("Display"), 1)
+        walked = DESKTOP.ask("navigate")
+        self.assertEqual(walked["forward"], [c["name"] for c in children])
+        self.assertEqual(walked["backward"], [c["name"] for c in reversed(children)])
+
+        # Found at a point as the pointer finds them: a key's first pixel is the key, the one
+        # before it the bare window.
+        (x, y), _, (left, top, width, height) = skin("1")
+        hit = lambda x, y: DESKTOP.ask("hittest {} {}".format(*self.p.screen(x, y)))
+        self.assertEqual(hit(left, top)["name"], "one")
+        self.assertEqual(hit(left - 1, top), "self")
+        self.assertEqual(hit(left + width - 1, top + height - 1)["name"], "one")
+        display = layout()["display"]["pixels"]
+        self.assertEqual(hit(display[0] + 5, display[1] + 5)["name"], "Display")
+
+        # The key under the pointer is hot-tracked.
+        self.assertEqual(hit(x, y)["state"], 0)
+        self.p.move(x, y)
+        harness.poll_equal("the key under the pointer hot-tracked", lambda: hit(x, y)["state"],
+                           HOT_TRACKED)
+
         self.assertEqual(DESKTOP.ask("press seven"), {"pressed": True})
         self.expect_display(" 7")
         self.assertEqual(DESKTOP.ask("press plus"), {"pressed": True})  # the skin gate is open
@@ -341,34 +347,104 @@ class WindowsProgram(unittest.TestCase):
         self.expect_display("9")
 
 
-class DenseMonitor(unittest.TestCase):
-    """At 192 dpi (200 %) the layout doubles and the keys show their twice-as-dense pictures."""
+class Densities(unittest.TestCase):
+    """At other densities the layout scales on the pixel rule of every front end (each edge on
+    the first pixel at or after it), and a key answers the pointer on exactly the pixels it is
+    drawn on. Wine reads the density when a program starts: each test sets it, then starts the
+    program."""
 
-    DPI = 192
-
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = harness.Desktop(PROBE, title(), dpi=cls.DPI, screen="1024x768").__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.close()
+    CREAM = (244, 244, 227)  # the window's background
+    # Which edge of which key: left and top edges are entered from the bare window beside them;
+    # right and bottom ones from the bare window after them.
+    PROBES = [("3", "left"), ("1", "top"), ("Clear", "right"), ("=", "bottom")]
+    BARE = (3045, 1500)  # twips: right of the Clear key, on no key
 
     def setUp(self):
-        self.p = self.desktop.start(PROGRAM)
-        self.addCleanup(self.p.end)
+        self.addCleanup(DESKTOP.set_dpi, 96)
 
-    def test_layout_and_pictures_scale(self):
-        client = pixels(layout()["client"]["twips"], self.DPI)
-        self.assertEqual(self.p.window["client"][2:], client[2:])
-        edit = next(c for c in self.p.controls() if c["class"].lower() == "edit")
-        self.assertEqual(edit["rect"], pixels(layout()["display"]["twips"], self.DPI))
-        self.assertEqual(key_picture(self.p, "9", self.DPI), "normal")
-        self.p.move(*skin("9", self.DPI)[0])
-        harness.poll_equal("picture of key 9", lambda: key_picture(self.p, "9", self.DPI),
-                           "highlight")
-        self.p.click(*skin("9", self.DPI)[0])
-        harness.poll_equal("display text", self.p.display_text, " 9")
+    def start(self, dpi):
+        DESKTOP.set_dpi(dpi)
+        program = DESKTOP.start(PROGRAM)
+        self.addCleanup(program.end)
+        self.assertEqual(program.window["client"][2:], pixels(layout()["client"]["twips"], dpi)[2:],
+                         f"the client area at {dpi} dpi")
+        return program
+
+    @staticmethod
+    def device(twips, dpi):
+        return -(-twips * dpi // 1440)
+
+    def drawn_edge(self, program, rect, edge):
+        """The pixel of the key's drawn edge (its first pixel for left and top, the first one
+        after it for right and bottom), read from a screenshot."""
+        left, top, right, bottom = rect
+        horizontal = edge in ("left", "right")
+        across = (top + bottom) // 2 if horizontal else (left + right) // 2
+        start = {"left": left, "right": right, "top": top, "bottom": bottom}[edge]
+        span = range(start - 4, start + 4)
+        x, y = (span[0], across) if horizontal else (across, span[0])
+        shot = DESKTOP.screenshot(*program.screen(x, y), *((len(span), 1) if horizontal else
+                                                           (1, len(span))))
+        painted = [i for i in range(len(span))
+                   if (shot.at(i, 0) if horizontal else shot.at(0, i)) != self.CREAM]
+        self.assertTrue(painted, f"no key drawn near {edge} edge {start}")
+        return span[0] + (painted[0] if edge in ("left", "top") else painted[-1] + 1)
+
+    def lights(self, program, region, unlit, point, dpi, limit):
+        """Whether the key lights up within limit seconds when the pointer comes onto point
+        from the bare window."""
+        shot = lambda: DESKTOP.screenshot(*program.screen(*region[:2]), *region[2:]).pixels
+        program.move(self.device(self.BARE[0], dpi), self.device(self.BARE[1], dpi))
+        harness.poll("the key unlit", lambda: shot() == unlit)
+        program.move(*point)
+        try:
+            harness.poll("the key to light up", lambda: shot() != unlit, limit=limit)
+            return True
+        except harness.PollTimeout:
+            return False
+
+    def test_keys_answer_where_they_are_drawn(self):
+        for dpi in (96, 120, 144, 192):
+            program = self.start(dpi)
+            for key, edge in self.PROBES:
+                with self.subTest(dpi=dpi, key=key, edge=edge):
+                    twips = next(k["twips"] for k in layout()["skinKeys"] if k["action"] == key)
+                    rect = (self.device(twips[0], dpi), self.device(twips[1], dpi),
+                            self.device(twips[0] + twips[2], dpi),
+                            self.device(twips[1] + twips[3], dpi))
+                    line = self.drawn_edge(program, rect, edge)
+                    self.assertEqual(line, rect[("left", "top", "right", "bottom").index(edge)],
+                                     "the key is drawn on the pixels the layout gives it")
+                    region = (rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1])
+                    # Nothing is lit after start-up, and the pointer lies outside the window.
+                    unlit = DESKTOP.screenshot(*program.screen(*region[:2]), *region[2:]).pixels
+                    middle = ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+                    first, outside = (line, line - 1) if edge in ("left", "top") else (line - 1,
+                                                                                       line)
+                    at = (lambda v: (v, middle[1])) if edge in ("left", "right") else (
+                        lambda v: (middle[0], v))
+                    self.assertTrue(self.lights(program, region, unlit, at(first), dpi, 10),
+                                    f"pixel {first}, the key's edge, lights it")
+                    # A key lights within some 30 ms here: a quarter of a second says no.
+                    self.assertFalse(self.lights(program, region, unlit, at(outside), dpi, 0.25),
+                                     f"pixel {outside}, just outside, does not")
+            program.end()
+
+    def test_twice_as_dense_pictures_at_200_percent(self):
+        dpi = 192
+        program = self.start(dpi)
+        edit = next(c for c in program.controls() if c["class"].lower() == "edit")
+        self.assertEqual(edit["rect"], pixels(layout()["display"]["twips"], dpi))
+        picture = lambda key: skin_pictures.picture(program.client_shot(), key, dpi)
+        self.assertEqual(picture("9"), "normal")
+        program.move(*skin("9", dpi)[0])
+        harness.poll_equal("picture of key 9", lambda: picture("9"), "highlight")
+        program.click(*skin("9", dpi)[0])
+        harness.poll_equal("display text", program.display_text, " 9")
+        # The focus mark keeps its place inside the key's frame, scaled.
+        program.key("shift+Tab")  # About to Quit
+        harness.poll_equal("the focus mark", lambda: skin_pictures.marked_keys(
+            program.client_shot(), dpi), ["Quit"])
 
 
 if __name__ == "__main__":

@@ -23,7 +23,7 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
-    ClickPacer, Image, poll, poll_equal, run_tests, start_xvfb)
+    ClickPacer, Image, PollTimeout, XScreen, poll, poll_equal, run_tests, start_xvfb)
 
 # Two clicks within this time and distance make a double-click (Wine's defaults: 500 ms, 4 px).
 DOUBLE_CLICK_SECONDS = 0.5
@@ -53,7 +53,7 @@ class Desktop:
         self.dpi, self.screen = dpi, screen
         self.loader, self.server = wine_tools()
         self.work = None
-        self._xvfb = self._probe = None
+        self._xvfb = self._probe = self._screen = None
 
     def __enter__(self):
         try:
@@ -80,11 +80,11 @@ class Desktop:
             "WINEDLLOVERRIDES": "mscoree,mshtml=", "WINEDEBUG": "-all",
         }
         self._xvfb, self.env["DISPLAY"] = start_xvfb(f"{self.screen}x24", self.dpi)
+        self._screen = XScreen(self.env["DISPLAY"])
         subprocess.run([self.loader, "wineboot", "-i"], env=self.env, check=True, timeout=180,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self.dpi != 96:
-            self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
-                      "REG_DWORD", "/d", str(self.dpi), "/f").wait(60)
+            self.set_dpi(self.dpi)
         self._probe = subprocess.Popen([self.loader, self.probe_exe, self.title], env=self.env,
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                        stderr=subprocess.DEVNULL, text=True)
@@ -103,6 +103,9 @@ class Desktop:
             # Ends this prefix's processes only.
             subprocess.run([self.server, "-k"], env=self.env, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self._screen:
+            self._screen.close()
+            self._screen = None
         if self._xvfb:
             os.killpg(self._xvfb.pid, signal.SIGTERM)
             self._xvfb.wait(10)
@@ -110,6 +113,13 @@ class Desktop:
         if self.work:
             shutil.rmtree(self.work, ignore_errors=True)
             self.work = None
+
+    def set_dpi(self, dpi):
+        """The density of the programs started from now on: Wine reads it when a process
+        starts, so one prefix serves every density."""
+        self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                  "REG_DWORD", "/d", str(dpi), "/f").wait(60)
+        self.dpi = dpi
 
     def wine(self, *args, **kwargs):
         """Starts a Windows program (or a Wine tool) in the prefix."""
@@ -143,11 +153,7 @@ class Desktop:
 
     def screenshot(self, left, top, width, height):
         """The screen's pixels in a rectangle of screen coordinates."""
-        data = subprocess.run(
-            ["import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "+repage",
-             "-depth", "8", "ppm:-"],
-            env=self.env, check=True, capture_output=True, timeout=10).stdout
-        return Image.from_ppm(data)
+        return self._screen.grab(left, top, width, height)
 
     def start(self, program, *args):
         """Starts a program and waits for its window; returns it as a Program."""

@@ -40,6 +40,26 @@ struct Child {
     IAccessible* answers() const { return object.get(); }
 };
 
+// A child as AccessibleChildren, accNavigate or accHitTest answer: an object of its own or a
+// child id.
+Child childOf(IAccessible* parent, VARIANT& answer) {
+    Child child;
+    VariantInit(&child.id);
+    child.id.vt = VT_I4;
+    child.id.lVal = CHILDID_SELF;
+    if (answer.vt == VT_DISPATCH && answer.pdispVal) {
+        IAccessible* object = nullptr;
+        answer.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
+        child.object.reset(object);
+    } else if (answer.vt == VT_I4) {
+        parent->AddRef();
+        child.object.reset(parent);
+        child.id.lVal = answer.lVal;
+    }
+    VariantClear(&answer);
+    return child;
+}
+
 std::vector<Child> childrenOf(IAccessible* parent) {
     long count = 0;
     parent->get_accChildCount(&count);
@@ -50,28 +70,95 @@ std::vector<Child> childrenOf(IAccessible* parent) {
     }
     std::vector<Child> children;
     for (long i = 0; i < obtained; ++i) {
-        VARIANT& entry = found[static_cast<std::size_t>(i)];
-        Child child;
-        VariantInit(&child.id);
-        child.id.vt = VT_I4;
-        child.id.lVal = CHILDID_SELF;
-        if (entry.vt == VT_DISPATCH && entry.pdispVal) {
-            IAccessible* object = nullptr;
-            entry.pdispVal->QueryInterface(__uuidof(IAccessible),
-                                           reinterpret_cast<void**>(&object));
-            child.object.reset(object);
-        } else if (entry.vt == VT_I4) {
-            parent->AddRef();
-            child.object.reset(parent);
-            child.id.lVal = entry.lVal;
-        }
-        VariantClear(&entry);
+        Child child = childOf(parent, found[static_cast<std::size_t>(i)]);
         if (child.object) {
             children.push_back(std::move(child));
         }
     }
     return children;
 }
+
+std::wstring nameOf(const Child& child) {
+    BSTR name = nullptr;
+    child.answers()->get_accName(child.id, &name);
+    return taken(name);
+}
+
+// Names of the children reached from `first` (NAVDIR_FIRSTCHILD or NAVDIR_LASTCHILD) on, one
+// `step` at a time, by child id: child ids run from 1 to the child count.
+std::string walk(IAccessible* client, long first, long step, long delta) {
+    Array names;
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    long count = 0;
+    client->get_accChildCount(&count);
+    long id = delta > 0 ? 1 : count;
+    VARIANT answer;
+    VariantInit(&answer);
+    HRESULT result = client->accNavigate(first, self, &answer);
+    for (long guard = 0; result == S_OK && guard <= count; ++guard) {
+        const Child child = childOf(client, answer);
+        if (!child.object) {
+            break;
+        }
+        names.add(quoted(nameOf(child)));
+        VARIANT from;
+        VariantInit(&from);
+        from.vt = VT_I4;
+        from.lVal = id;
+        id += delta;
+        VariantInit(&answer);
+        result = client->accNavigate(step, from, &answer);
+    }
+    return names.str();
+}
+
+} // namespace
+
+std::string navigateAccessible(HWND window) {
+    const AccessiblePtr client = clientObject(window);
+    if (!client) {
+        return Object().add("error", "no accessible object").str();
+    }
+    return Object()
+        .add("forward", walk(client.get(), NAVDIR_FIRSTCHILD, NAVDIR_NEXT, 1))
+        .add("backward", walk(client.get(), NAVDIR_LASTCHILD, NAVDIR_PREVIOUS, -1))
+        .str();
+}
+
+std::string hitTestAccessible(HWND window, long x, long y) {
+    const AccessiblePtr client = clientObject(window);
+    if (!client) {
+        return Object().add("error", "no accessible object").str();
+    }
+    VARIANT answer;
+    VariantInit(&answer);
+    if (client->accHitTest(x, y, &answer) != S_OK || answer.vt == VT_EMPTY) {
+        return "null";
+    }
+    if (answer.vt == VT_I4 && answer.lVal == CHILDID_SELF) {
+        return quoted(std::string_view("self"));
+    }
+    const Child child = childOf(client.get(), answer);
+    if (!child.object) {
+        return "null";
+    }
+    VARIANT role;
+    VariantInit(&role);
+    child.answers()->get_accRole(child.id, &role);
+    VARIANT state;
+    VariantInit(&state);
+    child.answers()->get_accState(child.id, &state);
+    return Object()
+        .add("name", quoted(nameOf(child)))
+        .add("role", static_cast<long long>(role.vt == VT_I4 ? role.lVal : -1))
+        .add("state", static_cast<long long>(state.vt == VT_I4 ? state.lVal : -1))
+        .str();
+}
+
+namespace {
 
 std::string describe(const Child& child) {
     IAccessible* object = child.answers();

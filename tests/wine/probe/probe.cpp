@@ -16,6 +16,8 @@
 //   menu                       where the open pop-up menu stands, or null
 //   accessible                 the client area's accessible children
 //   press NAME                 the default action of the accessible child NAME
+//   navigate                   the accessible children as accNavigate walks them both ways
+//   hittest X Y                the accessible child at screen point (X, Y)
 //   quit
 #include "accessible_reader.h"
 #include "desktop_reader.h"
@@ -102,6 +104,12 @@ int main(int argc, char* argv[]) {
         } else if (command == "press") {
             const std::wstring name = fromUtf8(argument(line, command));
             answer(window ? probe::pressAccessible(window, name) : "null");
+        } else if (command == "navigate") {
+            answer(window ? probe::navigateAccessible(window) : "null");
+        } else if (command == "hittest") {
+            long x = 0, y = 0;
+            words >> x >> y;
+            answer(window ? probe::hitTestAccessible(window, x, y) : "null");
         } else if (command == "quit") {
             break;
         } else {
