@@ -3,6 +3,7 @@
 #include "handles.h"
 #include "main_window.h"
 #include "resource_ids.h"
+#include "user_language.h"
 #include "win32_platform.h"
 
 #include <windows.h>
@@ -45,7 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     varnik::win32::Win32Platform platform;
     int status = 1;
     {
-        varnik::win32::MainWindow window(instance, calculator, platform);
+        varnik::win32::MainWindow window(instance, calculator, platform,
+                                         varnik::win32::userMessages());
         if (window.create()) {
             status = runMessageLoop(window);
         }

@@ -61,8 +61,9 @@ void fitClientArea(HWND window, int dpi) {
 
 } // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform)
-    : m_instance(instance), m_platform(platform), m_model(calculator, platform, *this) {}
+MainWindow::MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform,
+                       const Messages& messages)
+    : m_instance(instance), m_platform(platform), m_model(calculator, platform, *this, messages) {}
 
 MainWindow::~MainWindow() {
     if (m_window) {

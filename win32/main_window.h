@@ -22,7 +22,8 @@ namespace varnik::win32 {
 /// rule and every state is the model's.
 class MainWindow final : public WindowView {
 public:
-    MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform);
+    MainWindow(HINSTANCE instance, Calculator& calculator, Win32Platform& platform,
+               const Messages& messages = messagesFor("en"));
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;

@@ -247,6 +247,23 @@ class WindowsProgram(unittest.TestCase):
         self.expect_display(" 8")
         self.assertIsNone(DESKTOP.ask("box"))
 
+    def test_words_in_bengali(self):
+        self.p.end()
+        self.p = DESKTOP.start(PROGRAM, "--language", "bn")
+        self.addCleanup(self.p.end)
+        names = [c["name"] for c in DESKTOP.ask("accessible")]
+        self.assertLessEqual({"সাত", "যোগ", "ভাগ", "সমান", "মুছুন", "সমাপ্ত", "ডিসপ্লে"},
+                             set(names))
+        self.assertNotIn("seven", names)
+        self.assertIn("Clear Memory", [c["text"] for c in self.p.controls()],
+                      "the hidden buttons keep their captions")
+        self.p.key("space")  # About
+        box = self.open_box()
+        self.assertEqual(box["title"], title(), "the title stays")
+        self.assertTrue(any(text.startswith(title() + " \u09e7.") for text in box["texts"]),
+                        box)
+        self.close_box("Return")
+
     def test_about_box(self):
         self.p.key("space")  # the About button has the focus after start-up
         box = self.open_box()
