@@ -14,6 +14,9 @@ import sys
 import time
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from bitmaps import read_bmp  # noqa: E402 (as the site's builder reads the pictures)
+
 PR_SET_PDEATHSIG = 1
 _libc = ctypes.CDLL(None, use_errno=True)
 
@@ -100,19 +103,9 @@ class Image:
     @staticmethod
     def from_bmp(path):
         """An uncompressed 24-bit BMP, as the key pictures are stored."""
-        with open(path, "rb") as file:
-            data = file.read()
-        offset = int.from_bytes(data[10:14], "little")
-        width = int.from_bytes(data[18:22], "little", signed=True)
-        height = int.from_bytes(data[22:26], "little", signed=True)
-        assert int.from_bytes(data[28:30], "little") == 24, f"{path}: not 24-bit"
-        stride = (3 * width + 3) // 4 * 4
-        pixels = []
-        for row in range(abs(height)):
-            stored = abs(height) - 1 - row if height > 0 else row  # bottom-up unless negative
-            start = offset + stored * stride
-            pixels += [tuple(data[start + 3 * x:start + 3 * x + 3][::-1]) for x in range(width)]
-        return Image(width, abs(height), pixels)
+        width, height, rows = read_bmp(path)
+        return Image(width, height, [tuple(row[i:i + 3]) for row in rows
+                                     for i in range(0, 3 * width, 3)])
 
     def differing(self, other, left, top):
         """How many of other's pixels differ from this picture's at (left, top) onwards."""
