@@ -42,14 +42,15 @@ cmake --build build/test
 # Two at a time: many tests mostly wait (for double-click intervals, X servers, the soak).
 ctest --test-dir build/test --output-on-failure --timeout 400 -j2
 
-begin_stage sanitize "unit and widget tests with AddressSanitizer and UBSan (build/sanitize)"
+begin_stage sanitize "unit, widget and a short soak test with AddressSanitizer and UBSan (build/sanitize)"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNIK_SANITIZE=ON >/dev/null
 cmake --build build/sanitize
 # Any report ends the test with a non-zero status; leaks are reported when a test exits.
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=1:print_stacktrace=1
 export LSAN_OPTIONS=exitcode=1:suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
-ctest --test-dir build/sanitize --output-on-failure --timeout 600 -L 'unit|widget' -j2
+VARNIK_SOAK_EVENTS=10000 ctest --test-dir build/sanitize --output-on-failure --timeout 600 \
+    -L 'unit|widget|soak' -j2
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 begin_stage fuzz "libFuzzer targets of the engine and the window model, 30 s each, side by side (build/fuzz)"

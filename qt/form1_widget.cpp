@@ -98,13 +98,20 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform, const Messa
 
     // Keys typed on any control come to the window (the buttons pass on what they do not
     // take); the focus moving among the buttons is reported as it happens.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        const auto button = std::find(m_buttons.begin(), m_buttons.end(), now);
-        m_model.focusMoved(button == m_buttons.end() ? std::nullopt
-                                                     : std::optional(static_cast<std::size_t>(
-                                                           button - m_buttons.begin())));
-    });
+    m_focusChanges =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            const auto button = std::find(m_buttons.begin(), m_buttons.end(), now);
+            m_model.focusMoved(button == m_buttons.end() ? std::nullopt
+                                                         : std::optional(static_cast<std::size_t>(
+                                                               button - m_buttons.begin())));
+        });
     m_model.load();
+}
+
+Form1Widget::~Form1Widget() {
+    // Closing the window moves the focus once more, while the window is half gone: the model
+    // must not hear of it.
+    disconnect(m_focusChanges);
 }
 
 void Form1Widget::createCommandButtons() {

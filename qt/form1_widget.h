@@ -25,6 +25,7 @@ class Form1Widget : public QWidget, public WindowView {
 public:
     Form1Widget(Calculator& calculator, Platform& platform,
                 const Messages& messages = messagesFor("en"));
+    ~Form1Widget() override;
 
     Form1& model() { return m_model; }
     /// The widget that stands for skin key `key` (its normal picture's name) before screen
@@ -56,6 +57,7 @@ private:
     bool pointerEvent(const QEvent& event);
 
     Form1 m_model;
+    QMetaObject::Connection m_focusChanges;
     std::array<QPushButton*, commandButtonCount> m_buttons{};
     std::array<QWidget*, skinKeyCount> m_skinKeys{};
     QLineEdit* m_txtnum = nullptr;
