@@ -173,6 +173,8 @@ void PageWindow::mouseMoved(val event) {
 }
 
 void PageWindow::mousePressed(val event) {
+    // The pictures take no focus: the keyboard's stays on its hidden button, as on the desktops.
+    event.call<void>("preventDefault");
     if (event["button"].as<int>() != 0) {
         return;
     }
