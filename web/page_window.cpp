@@ -175,6 +175,9 @@ void PageWindow::mouseMoved(val event) {
 void PageWindow::mousePressed(val event) {
     // The pictures take no focus: the keyboard's stays on its hidden button, as on the desktops.
     event.call<void>("preventDefault");
+    // A menu the pointer asks for is the pointer's: the browser sends no menu event of its own
+    // after a Menu key or Shift+F10 that the window took.
+    m_menuKeyDown = false;
     if (event["button"].as<int>() != 0) {
         return;
     }
