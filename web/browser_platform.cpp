@@ -19,6 +19,9 @@ val newElement(const char* tag) {
 
 BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
     listen(m_box, "close", "onBoxClosed");
+    // A click beside the box, or on its text, leaves the focus on OK: Enter and the space bar
+    // still close it, as a desktop's box keeps its focus.
+    listen(m_box, "mousedown", "onBoxMouseDown");
 }
 
 void BrowserPlatform::showMessage(std::string_view prompt) {
