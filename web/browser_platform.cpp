@@ -15,6 +15,14 @@ val newElement(const char* tag) {
     return val::global("document").call<val>("createElement", std::string(tag));
 }
 
+// "Ctrl+Shift+C" as ARIA names the keys: "Control+Shift+C".
+std::string ariaKeys(std::string keys) {
+    if (keys.rfind("Ctrl+", 0) == 0) {
+        keys.replace(0, 4, "Control");
+    }
+    return keys;
+}
+
 } // namespace
 
 BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
@@ -150,6 +158,10 @@ void BrowserPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, flo
             val shortcut = newElement("span");
             shortcut.set("className", std::string("shortcut"));
             shortcut.set("textContent", items[i].shortcut);
+            // A screen reader names the item by its label and tells its keys apart.
+            shortcut.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
+            item.call<void>("setAttribute", std::string("aria-keyshortcuts"),
+                            ariaKeys(items[i].shortcut));
             item.call<void>("appendChild", shortcut);
         }
         listen(item, "click", "onMenuItemClick");
