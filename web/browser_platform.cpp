@@ -74,6 +74,7 @@ void BrowserPlatform::signalError() {
 void BrowserPlatform::endProgram() {
     // An installed app's window closes; a tab opened by the user stays, so the calculator gives
     // way to a line saying that it has ended.
+    m_ended = true;
     val::global("window").call<void>("close");
     byId("Form1")["style"].set("display", std::string("none"));
     byId("ended").set("hidden", false);
@@ -196,6 +197,9 @@ void BrowserPlatform::highlightMenuItem(int step) {
 }
 
 bool BrowserPlatform::keyForPage(val event) {
+    if (m_ended) {
+        return true; // the browser's, for the line that replaced the window
+    }
     if (m_menuEnabled.empty()) {
         return false; // a box takes its keys by itself
     }
