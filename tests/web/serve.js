@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// A small static server for the built site, on 127.0.0.1 only: a browser fetches WebAssembly
+// only over HTTP, with its own type, and allows service workers only on a secure origin, which
+// the loopback address is. The tests start it in their own process; ./run.sh --web runs it.
+//
+// Usage: node serve.js FOLDER [PORT]   (port 0 or none: a free one, 8080 if free)
+"use strict";
+
+const fs = require("node:fs");
+const http = require("node:http");
+const path = require("node:path");
+
+const TYPES = {
+    ".html": "text/html; charset=utf-8",
+    ".js": "text/javascript; charset=utf-8",
+    ".wasm": "application/wasm",
+    ".png": "image/png",
+    ".ttf": "font/ttf",
+    ".webmanifest": "application/manifest+json",
+    ".json": "application/json",
+    ".css": "text/css; charset=utf-8",
+};
+
+/// Serves folder; requests are recorded in `served` (paths) for the tests that ask what was
+/// loaded. Resolves to {server, url, served}.
+function serve(folder, port = 0) {
+    const root = path.resolve(folder);
+    const served = [];
+    const server = http.createServer((request, response) => {
+        let name;
+        try {
+            name = decodeURIComponent(new URL(request.url, "http://host").pathname);
+        } catch {
+            name = "\0";
+        }
+        served.push(name);
+        if (name.endsWith("/")) {
+            name += "index.html";
+        }
+        const file = path.join(root, path.normalize(name));
+        // Nothing outside the folder, whatever the path says.
+        const reading = request.method === "GET" || request.method === "HEAD";
+        if (!file.startsWith(root + path.sep) || !reading) {
+            response.writeHead(404).end();
+            return;
+        }
+        fs.readFile(file, (error, body) => {
+            if (error) {
+                response.writeHead(404, {"Content-Type": "text/plain"}).end("Not found\n");
+                return;
+            }
+            response.writeHead(200, {
+                "Content-Type": TYPES[path.extname(file)] || "application/octet-stream",
+                "Content-Length": body.length,
+                // Always asked again: a rebuilt site shows at once.
+                "Cache-Control": "no-cache",
+            });
+            response.end(request.method === "HEAD" ? undefined : body);
+        });
+    });
+    return new Promise((resolve, reject) => {
+        server.once("error", reject);
+        server.listen(port, "127.0.0.1", () => {
+            const url = `http://127.0.0.1:${server.address().port}/`;
+            resolve({server, url, served});
+        });
+    });
+}
+
+module.exports = {serve};
+
+if (require.main === module) {
+    const [folder, port] = process.argv.slice(2);
+    if (!folder || !fs.existsSync(path.join(folder, "index.html"))) {
+        console.error("usage: node serve.js SITE_FOLDER [PORT] (the folder holds index.html)");
+        process.exit(2);
+    }
+    const wanted = port === undefined ? [8080, 0] : [Number(port)];
+    const start = (ports) => serve(folder, ports[0]).then(({url}) => {
+        console.log(`Varnik Calculator is served at ${url} (Ctrl+C stops it)`);
+    }, (error) => {
+        if (error.code === "EADDRINUSE" && ports.length > 1) {
+            return start(ports.slice(1));
+        }
+        console.error(`serve.js: ${error.message}`);
+        process.exit(1);
+    });
+    start(wanted);
+}
