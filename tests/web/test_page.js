@@ -10,7 +10,7 @@ const fs = require("node:fs");
 const path = require("node:path");
 const {after, before, describe, it} = require("node:test");
 const {Calculator, launch, options, pollEqual} = require("./page_driver.js");
-const {serve} = require("./serve.js");
+const {serve} = require("../../tools/serve_site.js");
 
 const {site, layout, assets} = options();
 const scenarios = JSON.parse(fs.readFileSync(

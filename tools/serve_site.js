@@ -3,12 +3,14 @@
 // only over HTTP, with its own type, and allows service workers only on a secure origin, which
 // the loopback address is. The tests start it in their own process; ./run.sh --web runs it.
 //
-// Usage: node serve.js FOLDER [PORT]   (port 0 or none: a free one, 8080 if free)
+// Usage: node serve_site.js FOLDER [PORT] [--open]   (no port: 8080 if free, else a free one;
+// --open: in the desktop's browser)
 "use strict";
 
 const fs = require("node:fs");
 const http = require("node:http");
 const path = require("node:path");
+const {spawn} = require("node:child_process");
 
 const TYPES = {
     ".html": "text/html; charset=utf-8",
@@ -69,21 +71,36 @@ function serve(folder, port = 0) {
 
 module.exports = {serve};
 
+/// Opens url in the desktop's browser, when there is a desktop and xdg-open.
+function openInBrowser(url) {
+    if (!process.env.DISPLAY && !process.env.WAYLAND_DISPLAY) {
+        return;
+    }
+    const opener = spawn("xdg-open", [url], {detached: true, stdio: "ignore"});
+    opener.on("error", () => console.log("Open it in a browser (xdg-open is not installed)."));
+    opener.unref();
+}
+
 if (require.main === module) {
-    const [folder, port] = process.argv.slice(2);
+    const args = process.argv.slice(2);
+    const open = args.includes("--open");
+    const [folder, port] = args.filter((arg) => arg !== "--open");
     if (!folder || !fs.existsSync(path.join(folder, "index.html"))) {
-        console.error("usage: node serve.js SITE_FOLDER [PORT] (the folder holds index.html)");
+        console.error("usage: node serve_site.js SITE_FOLDER [PORT] [--open]");
         process.exit(2);
     }
-    const wanted = port === undefined ? [8080, 0] : [Number(port)];
+    // 8080 when it is free: the same address each time keeps what the browser installed.
     const start = (ports) => serve(folder, ports[0]).then(({url}) => {
         console.log(`Varnik Calculator is served at ${url} (Ctrl+C stops it)`);
+        if (open) {
+            openInBrowser(url);
+        }
     }, (error) => {
         if (error.code === "EADDRINUSE" && ports.length > 1) {
             return start(ports.slice(1));
         }
-        console.error(`serve.js: ${error.message}`);
+        console.error(`serve_site.js: ${error.message}`);
         process.exit(1);
     });
-    start(wanted);
+    start(port === undefined ? [8080, 0] : [Number(port)]);
 }
