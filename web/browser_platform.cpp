@@ -171,10 +171,8 @@ void BrowserPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, flo
     }
     m_focusBefore = val::global("document")["activeElement"];
     // In the window's own pixels; the page keeps the menu inside the window.
-    m_menu["style"].call<void>("setProperty", std::string("--x"),
-                               std::to_string(x / twipsPerPixel));
-    m_menu["style"].call<void>("setProperty", std::string("--y"),
-                               std::to_string(y / twipsPerPixel));
+    m_menu["style"].call<void>("setProperty", std::string("--x"), x / twipsPerPixel);
+    m_menu["style"].call<void>("setProperty", std::string("--y"), y / twipsPerPixel);
     m_menu.set("hidden", false);
     val::global("window").call<void>("addEventListener", std::string("pointerdown"),
                                      handler("onPointerOutsideMenu"), true);
