@@ -56,6 +56,7 @@ private:
     };
     Position twipsOf(val event) const;
     void showLanguage();
+    void painted();
     std::optional<std::size_t> buttonOf(val element) const;
 
     Form1 m_model;

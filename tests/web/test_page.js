@@ -328,7 +328,9 @@ describe("the site's files", () => {
         }
         // The browser asks for the service worker's own file anew each time, to update it.
         loaded.delete("service-worker.js");
-        assert.ok(loaded.has("varnik.wasm") && loaded.has("sprite@2x.png"), [...loaded].join(" "));
+        for (const name of ["varnik.wasm", "keys.png", "lit.png", "keys@2x.png", "lit@2x.png"]) {
+            assert.ok(loaded.has(name), `${name} is not among ${[...loaded].join(" ")}`);
+        }
         assert.deepEqual([...loaded].filter((name) => !files().includes(name)), [], "not kept");
         const inSite = fs.readdirSync(site).filter((name) => name !== "service-worker.js");
         assert.deepEqual(files().slice(1).sort(), inSite.sort(), "the list is the site");
