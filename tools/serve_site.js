@@ -23,8 +23,8 @@ const TYPES = {
     ".css": "text/css; charset=utf-8",
 };
 
-/// Serves folder; requests are recorded in `served` (paths) for the tests that ask what was
-/// loaded. Resolves to {server, url, served}.
+/// Serves folder; requests are recorded in `served` ({path, at}: when, in ms since the epoch)
+/// for the tests and the benchmark that ask what was loaded. Resolves to {server, url, served}.
 function serve(folder, port = 0) {
     const root = path.resolve(folder);
     const served = [];
@@ -35,7 +35,7 @@ function serve(folder, port = 0) {
         } catch {
             name = "\0";
         }
-        served.push(name);
+        served.push({path: name, at: Date.now()});
         if (name.endsWith("/")) {
             name += "index.html";
         }
