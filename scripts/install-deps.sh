@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing; for "web" also the
 # browser tests' npm packages (tests/web, pinned by its package-lock.json).
-# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|web [...]
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web [...]
 set -euo pipefail
 
 packages_for() {
@@ -25,10 +25,12 @@ packages_for() {
     windows) echo cmake ninja-build g++-mingw-w64-x86-64-posix libfmt-dev libfast-float-dev gettext nsis \
         wine64 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxfixes3 libxinerama1 \
         fonts-wine fonts-liberation xvfb xdotool imagemagick python3 ;;
-    # The web build and its tests: emscripten (its compiler runs on node), the catalogues'
-    # compiler, the browser, and npm unless node brought its own.
-    web) echo cmake ninja-build libfmt-dev libfast-float-dev gettext python3 emscripten nodejs chromium \
-        "$(command -v npm >/dev/null || echo npm)" ;;
+    # The web site: emscripten (its compiler runs on node, as does the site's server) and the
+    # catalogues' compiler.
+    site) echo cmake ninja-build libfmt-dev libfast-float-dev gettext python3 emscripten nodejs ;;
+    # The web build and its tests: the site's tools, the browser, and npm unless node brought
+    # its own.
+    web) echo "$(packages_for site)" chromium "$(command -v npm >/dev/null || echo npm)" ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }

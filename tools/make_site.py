@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Writes the web calculator's site: the page with the window's controls placed from the key
-table (layout.json), one sprite sheet of the key pictures at 1x and one at 2x, the display
-font, the icons, the web app manifest in every language of the catalogues, the program
+table (layout.json), sprite sheets of the key pictures (normal and lit, at 1x and 2x), the
+display font, the icons, the web app manifest in every language of the catalogues, the program
 (varnik.js and varnik.wasm) and a service worker that keeps every file of the site for
 offline use. Standard library only, and the same inputs give the same bytes.
 
@@ -27,27 +27,30 @@ GAP = 1  # pixels between the pictures of the sprite sheet
 
 
 def sprite_places(keys):
-    """Where each key's pictures lie on the 1x sheet: the normal picture at the left of the
-    key's row, the highlight right of the widest key. Returns ({image: (x, y)}, width, height)."""
-    column = max(key["pixels"][2] for key in keys) + GAP
+    """Where each key's pictures lie on the 1x sheets, one key under the other: the normal
+    pictures on one sheet, the highlights in the same places on another, which the first
+    paint does not need. Returns ({key's normal image: (x, y)}, width, height)."""
     places, y = {}, 0
     for key in keys:
         places[key["normalImage"]] = (0, y)
-        places[key["highlightImage"]] = (column, y)
         y += key["pixels"][3] + GAP
-    return places, 2 * column - GAP, y - GAP
+    return places, max(key["pixels"][2] for key in keys), y - GAP
 
 
 def write_sprites(keys, assets, out):
+    """keys.png and lit.png, and their twice-as-dense twins keys@2x.png and lit@2x.png."""
     places, width, height = sprite_places(keys)
-    for scale, suffix in ((1, ""), (2, "@2x")):
-        canvas = [bytearray(b"\xf4\xf4\xe3" * (width * scale)) for _ in range(height * scale)]
-        for image, (x, y) in places.items():
-            w, h, rows = read_bmp(os.path.join(assets, "keys", f"Image{image}{suffix}.bmp"))
-            for row in range(h):
-                canvas[y * scale + row][3 * x * scale:3 * (x * scale + w)] = rows[row]
-        write_png(os.path.join(out, f"sprite{suffix}.png"), width * scale, height * scale,
-                  [bytes(row) for row in canvas])
+    for sheet, picture in (("keys", "normalImage"), ("lit", "highlightImage")):
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            canvas = [bytearray(b"\xf4\xf4\xe3" * (width * scale)) for _ in range(height * scale)]
+            for key in keys:
+                x, y = places[key["normalImage"]]
+                name = f"Image{key[picture]}{suffix}.bmp"
+                w, h, rows = read_bmp(os.path.join(assets, "keys", name))
+                for row in range(h):
+                    canvas[y * scale + row][3 * x * scale:3 * (x * scale + w)] = rows[row]
+            write_png(os.path.join(out, f"{sheet}{suffix}.png"), width * scale, height * scale,
+                      [bytes(row) for row in canvas])
     return places, width, height
 
 
@@ -58,14 +61,12 @@ def box(pixels):
 
 def page(layout, places, sheet, web):
     keys = layout["skinKeys"]
-    rules = [f"#Form1.dense .key{{background-size:{sheet[0]}px {sheet[1]}px}}"]
+    rules = [f".key{{background-size:{sheet[0]}px {sheet[1]}px}}"]
     markup = []
     for key in keys:
-        normal, lit = places[key["normalImage"]], places[key["highlightImage"]]
+        x, y = places[key["normalImage"]]
         name = f"Image{key['normalImage']}"
-        rules.append(f"#{name}{{{box(key['pixels'])};background-position:{-normal[0]}px "
-                     f"{-normal[1]}px}}")
-        rules.append(f"#{name}.lit{{background-position:{-lit[0]}px {-lit[1]}px}}")
+        rules.append(f"#{name}{{{box(key['pixels'])};background-position:{-x}px {-y}px}}")
         markup.append(f'<div class="key" id="{name}" role="button" '
                       f'aria-label="{html.escape(key["name"])}"></div>')
     # The hidden buttons in tab order: never seen (the window clips them), but they take the

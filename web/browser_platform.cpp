@@ -15,10 +15,21 @@ val newElement(const char* tag) {
     return val::global("document").call<val>("createElement", std::string(tag));
 }
 
+// "Ctrl+Shift+C" as ARIA names the keys: "Control+Shift+C".
+std::string ariaKeys(std::string keys) {
+    if (keys.rfind("Ctrl+", 0) == 0) {
+        keys.replace(0, 4, "Control");
+    }
+    return keys;
+}
+
 } // namespace
 
 BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
     listen(m_box, "close", "onBoxClosed");
+    // A click beside the box, or on its text, leaves the focus on OK: Enter and the space bar
+    // still close it, as a desktop's box keeps its focus.
+    listen(m_box, "mousedown", "onBoxMouseDown");
 }
 
 void BrowserPlatform::showMessage(std::string_view prompt) {
@@ -63,6 +74,7 @@ void BrowserPlatform::signalError() {
 void BrowserPlatform::endProgram() {
     // An installed app's window closes; a tab opened by the user stays, so the calculator gives
     // way to a line saying that it has ended.
+    m_ended = true;
     val::global("window").call<void>("close");
     byId("Form1")["style"].set("display", std::string("none"));
     byId("ended").set("hidden", false);
@@ -147,6 +159,10 @@ void BrowserPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, flo
             val shortcut = newElement("span");
             shortcut.set("className", std::string("shortcut"));
             shortcut.set("textContent", items[i].shortcut);
+            // A screen reader names the item by its label and tells its keys apart.
+            shortcut.call<void>("setAttribute", std::string("aria-hidden"), std::string("true"));
+            item.call<void>("setAttribute", std::string("aria-keyshortcuts"),
+                            ariaKeys(items[i].shortcut));
             item.call<void>("appendChild", shortcut);
         }
         listen(item, "click", "onMenuItemClick");
@@ -155,10 +171,8 @@ void BrowserPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, flo
     }
     m_focusBefore = val::global("document")["activeElement"];
     // In the window's own pixels; the page keeps the menu inside the window.
-    m_menu["style"].call<void>("setProperty", std::string("--x"),
-                               std::to_string(x / twipsPerPixel));
-    m_menu["style"].call<void>("setProperty", std::string("--y"),
-                               std::to_string(y / twipsPerPixel));
+    m_menu["style"].call<void>("setProperty", std::string("--x"), x / twipsPerPixel);
+    m_menu["style"].call<void>("setProperty", std::string("--y"), y / twipsPerPixel);
     m_menu.set("hidden", false);
     val::global("window").call<void>("addEventListener", std::string("pointerdown"),
                                      handler("onPointerOutsideMenu"), true);
@@ -181,6 +195,9 @@ void BrowserPlatform::highlightMenuItem(int step) {
 }
 
 bool BrowserPlatform::keyForPage(val event) {
+    if (m_ended) {
+        return true; // the browser's, for the line that replaced the window
+    }
     if (m_menuEnabled.empty()) {
         return false; // a box takes its keys by itself
     }

@@ -34,7 +34,8 @@ public:
     void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
     void startTimer(int milliseconds) override;
 
-    /// A key the box or the menu in front of the window takes: true when it was theirs.
+    /// A key the box or the menu in front of the window takes, or the page's own after the
+    /// end (Enter on "Start again"): true when it was theirs.
     bool keyForPage(val event);
     /// Around a typed key's trip through the model: Ctrl+V and Shift+Insert paste what the
     /// browser's own paste event brings, so that no permission is asked. keyEnds() is true when
@@ -67,6 +68,7 @@ private:
     int m_menuActive = -1;
     bool m_inPasteKey = false;
     bool m_pasteByEvent = false;
+    bool m_ended = false;
 };
 
 } // namespace varnik::web

@@ -63,6 +63,8 @@ EMSCRIPTEN_BINDINGS(varnik) {
         "onResize", +[](val) { page->window.resized(); });
     function(
         "onBoxClosed", +[](val) { page->platform.boxClosed(); });
+    function(
+        "onBoxMouseDown", +[](val event) { event.call<void>("preventDefault"); });
     function("onMenuItemClick", &toPlatform<&BrowserPlatform::menuItemClicked>);
     function("onPointerOutsideMenu", &toPlatform<&BrowserPlatform::pointerOutsideMenu>);
     function("onClipboardText", &toPlatform<&BrowserPlatform::clipboardText>);

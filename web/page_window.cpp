@@ -5,6 +5,8 @@
 #include "units.h"
 
 #include <algorithm>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
 
 namespace varnik::web {
 
@@ -124,7 +126,21 @@ void PageWindow::start() {
         listen(key, "click", "onSkinKeyClick"); // a screen reader's press
     }
     m_model.activate();
-    // Every file of the site kept for offline use, once the page is up.
+    // What the first paint does without waits until the calculator is on the screen: the
+    // next frame is being drawn when its callback runs, and a timeout runs once it is drawn.
+    emscripten_request_animation_frame(
+        [](double, void* window) {
+            emscripten_set_timeout(
+                [](void* window) { static_cast<PageWindow*>(window)->painted(); }, 0, window);
+            return EM_FALSE;
+        },
+        this);
+}
+
+void PageWindow::painted() {
+    // The lit pictures, which the page's style loads from now on, and every file of the site,
+    // kept for offline use by the service worker.
+    setClass(m_root, "painted", true);
     val serviceWorkers = val::global("navigator")["serviceWorker"];
     if (!serviceWorkers.isUndefined()) {
         serviceWorkers.call<val>("register", std::string("service-worker.js"))
@@ -173,6 +189,11 @@ void PageWindow::mouseMoved(val event) {
 }
 
 void PageWindow::mousePressed(val event) {
+    // The pictures take no focus: the keyboard's stays on its hidden button, as on the desktops.
+    event.call<void>("preventDefault");
+    // A menu the pointer asks for is the pointer's: the browser sends no menu event of its own
+    // after a Menu key or Shift+F10 that the window took.
+    m_menuKeyDown = false;
     if (event["button"].as<int>() != 0) {
         return;
     }
@@ -295,9 +316,8 @@ void PageWindow::resized() {
     const double height = window["innerHeight"].as<double>();
     // The whole window in view; a phone held upright fills its width.
     m_scale = std::max(0.1, std::min(width / layoutWidth, height / layoutHeight));
-    m_root["style"].call<void>("setProperty", std::string("--scale"), std::to_string(m_scale));
-    // The twice-as-dense pictures wherever a layout pixel covers more than a screen pixel.
-    setClass(m_root, "dense", window["devicePixelRatio"].as<double>() * m_scale > 1.0);
+    // A number, which the browser writes itself: no formatting of doubles in the program.
+    m_root["style"].call<void>("setProperty", std::string("--scale"), m_scale);
 }
 
 void PageWindow::displayChanged() {

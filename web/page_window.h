@@ -56,6 +56,7 @@ private:
     };
     Position twipsOf(val event) const;
     void showLanguage();
+    void painted();
     std::optional<std::size_t> buttonOf(val element) const;
 
     Form1 m_model;
@@ -67,7 +68,7 @@ private:
     std::vector<val> m_keys;    ///< by the key map's order
     double m_scale = 1;
     bool m_mouseDown = false;
-    bool m_menuKeyDown = false; ///< the Menu key or Shift+F10, whose own menu event follows
+    bool m_menuKeyDown = false; ///< the Menu key or Shift+F10, whose own menu event may follow
 };
 
 } // namespace varnik::web

@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: MIT
+// The web calculator in Chromium: the shared end-to-end scenarios, the page's own behaviour
+// and the site's files. One browser for everything; each case opens its own page.
+//
+// Usage: node test_page.js --site build/web/site --layout layout.json --assets assets
+"use strict";
+
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const path = require("node:path");
+const {after, before, describe, it} = require("node:test");
+const {Calculator, launch, options, pollEqual} = require("./page_driver.js");
+const {serve} = require("../../tools/serve_site.js");
+
+const {site, layout, assets} = options();
+const scenarios = JSON.parse(fs.readFileSync(
+    path.join(__dirname, "..", "scenarios", "scenarios.json"), "utf8")).scenarios;
+let browser;
+let server;
+
+before(async () => {
+    [browser, server] = await Promise.all([launch(), serve(site)]);
+});
+after(async () => {
+    await browser?.closeAll();
+    server?.server.close();
+});
+
+/// Runs body on a fresh page; view as Calculator.open takes it.
+function onPage(body, view) {
+    return async () => {
+        const calculator = await Calculator.open(browser, server.url, layout, assets, view);
+        try {
+            await body(calculator);
+        } finally {
+            await calculator.close();
+        }
+    };
+}
+
+describe("the shared scenarios", () => {
+    for (const scenario of scenarios) {
+        it(scenario.name, onPage((c) => c.run(scenario)));
+    }
+});
+
+/// How many pixels of the web link's text are blue (under the pointer).
+async function blueLinkPixels(c) {
+    const shot = await c.screenshot();
+    const [left, top, width, height] = layout.link.pixels;
+    let blue = 0;
+    for (let y = top; y < Math.min(top + height, shot.height); ++y) {
+        for (let x = left; x < left + width; ++x) {
+            const rgb = shot.at(x, y);
+            blue += (rgb & 255) - Math.max(rgb >> 16, (rgb >> 8) & 255) > 100;
+        }
+    }
+    return blue;
+}
+
+describe("the skin", () => {
+    it("7 + 5 = on the pictures shows ১২", onPage(async (c) => {
+        for (const key of ["7", "+", "5", "="]) {
+            await c.clickSkin(key);
+        }
+        await c.expectDisplay("12"); // the display font draws Latin digits as Bengali ones
+        await c.key("ctrl+c");
+        await c.expectClipboard("১২");
+    }));
+
+    it("lights the key under the pointer until it reaches the bare window", onPage(async (c) => {
+        await c.move("1");
+        await c.expectPicture("1", "highlight");
+        assert.equal(await blueLinkPixels(c), 0);
+        await c.move("link"); // straight from the key: the key stays lit, the link turns blue
+        await pollEqual("the link is blue", async () => (await blueLinkPixels(c)) > 0, true);
+        assert.equal(await c.keyPicture("1"), "highlight");
+        await c.move("bare");
+        await c.expectPicture("1", "normal");
+        await c.move("3"); // a key gives the link its rest colour again
+        await c.expectPicture("3", "highlight");
+        assert.equal(await blueLinkPixels(c), 0);
+    }));
+
+    it("opens the operation keys' gate with a picture digit; the picture C shuts it", onPage(async (c) => {
+        await c.clickSkin("8");
+        await c.clickSkin("Clear");
+        await c.expectDisplay("");
+        await c.type("6"); // a typed digit is a hidden button's: the gate stays closed
+        await c.clickSkin("+");
+        await c.clickSkin("2");
+        await c.expectDisplay("62");
+        await c.clickSkin("+");
+        await c.clickSkin("1");
+        await c.clickSkin("=");
+        await c.expectDisplay("63");
+    }));
+});
+
+describe("the keyboard", () => {
+    it("walks the hidden buttons with Tab, round and round; space presses", onPage(async (c) => {
+        const captions = layout.commandButtons.map((b) => b.caption);
+        const about = captions.indexOf("About ");
+        for (const caption of [...captions.slice(about + 1), ...captions.slice(0, about + 1)]) {
+            await c.key("Tab");
+            await c.expectFocus(caption);
+        }
+        await c.key("shift+Tab");
+        await c.expectFocus(captions[about - 1]);
+        await c.pressButtons("1", ".");
+        await c.expectDisplay(" 1.");
+        // The point takes no second point: its button is disabled and the focus moves on.
+        await pollEqual("the point button disabled", async () =>
+            (await c.nodes()).find((n) => n.name === ".").disabled, true);
+        await c.expectFocus("0");
+        await c.key("space");
+        await c.expectDisplay(" 1.0");
+    }));
+
+    it("types both scripts' digits, the keypad, Backspace, Escape, Delete", onPage(async (c) => {
+        await c.key("KP_7", "KP_Multiply", "KP_2", "KP_Enter");
+        await c.expectDisplay("14");
+        await c.key("Escape");
+        await c.expectDisplay("");
+        // A Bengali layout types Bengali digits: keys the browser reports as such.
+        for (const [i, digit] of [..."৪২৮"].entries()) {
+            await c.rawKey(digit, `Digit${"428"[i]}`, 48 + Number("428"[i]));
+        }
+        await c.expectDisplay("428");
+        await c.key("BackSpace");
+        await c.expectDisplay("42");
+        await c.key("Delete");
+        await c.expectDisplay("");
+    }));
+
+    it("copies with Ctrl+Insert, pastes with Shift+Insert; a bad paste changes nothing", onPage(async (c) => {
+        await c.type("2.5");
+        await c.key("ctrl+Insert");
+        await c.expectClipboard("২.৫");
+        await c.offerClipboard("-7");
+        await c.key("shift+Insert");
+        await c.expectDisplay("-7");
+        let shown = "-7";
+        for (const bad of ["seven", "1+1", "٣", "1".repeat(65)]) {
+            await c.offerClipboard(bad);
+            await c.key("ctrl+v");
+            await c.type("1"); // the key after the paste lands on what was there
+            await c.expectDisplay(shown += "1");
+        }
+    }));
+});
+
+describe("the boxes", () => {
+    /// The open box's name and text, or null.
+    async function box(c) {
+        const nodes = await c.nodes();
+        const at = nodes.findIndex((n) => n.role === "dialog");
+        if (at < 0) {
+            return null;
+        }
+        const names = (role) => nodes.slice(at + 1).filter((n) => n.role === role).map((n) => n.name);
+        return {name: nodes[at].name, texts: names("StaticText"), buttons: names("button")};
+    }
+
+    /// While the box is open, keys and clicks on the window do nothing.
+    async function tryInput(c) {
+        await c.type("5");
+        await c.page.mouse.click(...c.centre("5"));
+    }
+
+    it("About by the space bar, closed by Enter, holding input", onPage(async (c) => {
+        await c.key("space"); // About has the focus after start-up
+        await pollEqual("the box", async () => (await box(c))?.name, "Varnik Calculator");
+        const shown = await box(c);
+        assert.match(shown.texts.join("\n"), /^Varnik Calculator\nVarnik Calculator \d+\.\d+\.\d+/);
+        assert.deepEqual(shown.buttons, ["OK"]);
+        await c.expectFocus("OK");
+        await tryInput(c);
+        await c.key("Return");
+        await pollEqual("the box closed", () => box(c), null);
+        await c.expectFocus("About ");
+        await c.expectDisplay(" ");
+    }));
+
+    it("= on the blank display: an empty box, closed by Escape; the picture = is silent", onPage(async (c) => {
+        await c.pressButtons("=");
+        await pollEqual("the box", async () => (await box(c))?.texts, ["Varnik Calculator"]);
+        await tryInput(c);
+        await c.key("Escape");
+        await pollEqual("the box closed", () => box(c), null);
+        await c.expectFocus("=");
+        await c.expectDisplay(" ");
+        await c.clickSkin("=");
+        await c.clickSkin("8"); // lands at once: no box stood in the way
+        await c.expectDisplay(" 8");
+        assert.equal(await box(c), null);
+    }));
+});
+
+describe("the context menu", () => {
+    /// The open menu's items as "name" or "(name)" when greyed, or null.
+    async function menu(c) {
+        const nodes = await c.nodes();
+        if (!nodes.some((n) => n.role === "menu")) {
+            return null;
+        }
+        return nodes.filter((n) => n.role === "menuitem").map((n) => (n.disabled ? `(${n.name})` : n.name));
+    }
+    const items = ["Copy", "Copy with Latin digits", "Paste", "M +", "M -", "M Rc", "Clear Memory",
+        "About"];
+
+    it("by a right click: greyed copies on a blank display; dismissed by Escape, a click", onPage(async (c) => {
+        await c.page.mouse.click(...c.point("bare"), {button: "right"});
+        await pollEqual("the menu", () => menu(c),
+            ["(Copy)", "(Copy with Latin digits)", ...items.slice(2)]);
+        await c.key("Escape");
+        await pollEqual("the menu closed", () => menu(c), null);
+        await c.expectFocus("About ");
+        await c.page.mouse.click(...c.point("bare"), {button: "right"});
+        await pollEqual("the menu", async () => (await menu(c))?.length, items.length);
+        await c.clickSkin("7"); // the click that dismisses the menu presses no key
+        await pollEqual("the menu closed", () => menu(c), null);
+        await c.expectDisplay(" ");
+        await c.clickHere();
+        await c.expectDisplay(" 7");
+    }));
+
+    it("by the Menu key and Shift+F10: choosing with the keys and the mouse", onPage(async (c) => {
+        await c.type("15");
+        await c.key("Menu");
+        await pollEqual("the menu", () => menu(c), items);
+        await c.key("Down", "Return"); // from Copy to Copy with Latin digits
+        await c.expectClipboard("15");
+        await c.key("shift+F10");
+        await pollEqual("the menu", async () => (await menu(c))?.length, items.length);
+        const about = await c.page.$('aria/About[role="menuitem"]');
+        await about.click();
+        await pollEqual("the About box", async () => (await c.boxes()), ["Varnik Calculator"]);
+        await c.key("Return");
+        await c.offerClipboard("৪২");
+        await c.page.mouse.click(...c.point("bare"), {button: "right"});
+        const paste = await c.page.waitForSelector('aria/Paste[role="menuitem"]');
+        await paste.click(); // the browser's own permission to read the clipboard
+        await c.expectDisplay("42");
+    }));
+});
+
+describe("touch, density and the end", () => {
+    it("a tap lights and presses a key; two quick taps on ১ give ১১", onPage(async (c) => {
+        await c.page.touchscreen.tap(...c.centre("1"));
+        await c.page.touchscreen.tap(...c.centre("1")); // no double-click: each tap is a press
+        await c.expectDisplay(" 11");
+        await c.expectPicture("1", "highlight");
+        await c.page.touchscreen.tap(...c.point("bare")); // the bare window puts it out
+        await c.expectPicture("1", "normal");
+    }, {touch: true}));
+
+    it("shows the dense pictures at 2× density", onPage(async (c) => {
+        await c.expectPicture("9", "normal");
+        await c.move("9");
+        await c.expectPicture("9", "highlight");
+        await c.clickHere();
+        await c.expectDisplay(" 9");
+    }, {scale: 2}));
+
+    it("Quit ends the calculator with a line and a way to start again", onPage(async (c) => {
+        await c.type("7");
+        await c.clickSkin("Quit");
+        const left = async () => (await c.nodes()).slice(1).map((n) => `${n.role}:${n.name}`);
+        await pollEqual("what is left", left, ["status:", "StaticText:Varnik Calculator has ended.",
+            "link:Start again", "StaticText:Start again"]);
+        await pollEqual("the focus", () => c.focused(), "link:Start again");
+        await c.key("Return");
+        await c.expectFocus("About ");
+        await c.expectDisplay(" ");
+    }));
+
+    it("a reload with the network off is served by the service worker", async () => {
+        const own = await serve(site); // its own origin, and a server to stop
+        const c = await Calculator.open(browser, own.url, layout, assets);
+        try {
+            await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+            own.server.close();
+            own.server.closeAllConnections();
+            const requests = own.served.length;
+            await c.page.reload();
+            await c.expectFocus("About ");
+            await c.type("7+5=");
+            await c.expectDisplay("12");
+            await c.expectPicture("7", "normal"); // the sprite came from the cache too
+            assert.equal(own.served.length, requests, "nothing reached the server");
+        } finally {
+            await c.close();
+        }
+    });
+});
+
+describe("screen readers", () => {
+    it("name the skin keys, the display and the hidden buttons; they press keys", onPage(async (c) => {
+        const nodes = await c.nodes();
+        assert.deepEqual(nodes.filter((n) => n.role === "button").map((n) => n.name), [
+            "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "zero", "equals",
+            "point", "Quit", "Clear", "plus", "minus", "times", "divided by",
+            ...layout.commandButtons.map((b) => b.caption.trim())]);
+        const display = nodes.find((n) => n.role === "textbox");
+        assert.deepEqual([display.name, display.readonly, display.value], ["Display", true, " "]);
+        // A screen reader's press is a click on the element, wherever the pointer is.
+        for (const name of ["seven", "plus", "two", "equals"]) {
+            const key = await c.page.$(`aria/${name}[role="button"]`);
+            await key.evaluate((element) => element.click());
+        }
+        await c.expectDisplay("9");
+    }));
+});
+
+describe("the site's files", () => {
+    const files = () => JSON.parse(/const FILES = (\[.*\]);/.exec(
+        fs.readFileSync(path.join(site, "service-worker.js"), "utf8"))[1]);
+    const relative = (url) => !/^([a-z][a-z0-9+.-]*:|\/)/i.test(url);
+
+    it("every file the page loads is in the site and in the service worker's list", async () => {
+        const loaded = new Set();
+        for (const scale of [1, 2]) {
+            const heard = (request) => loaded.add(new URL(request.url()).pathname.slice(1) || "./");
+            const c = await Calculator.open(browser, server.url, layout, assets, {scale}, heard);
+            await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+            await c.close();
+        }
+        // The browser asks for the service worker's own file anew each time, to update it.
+        loaded.delete("service-worker.js");
+        for (const name of ["varnik.wasm", "keys.png", "lit.png", "keys@2x.png", "lit@2x.png"]) {
+            assert.ok(loaded.has(name), `${name} is not among ${[...loaded].join(" ")}`);
+        }
+        assert.deepEqual([...loaded].filter((name) => !files().includes(name)), [], "not kept");
+        const inSite = fs.readdirSync(site).filter((name) => name !== "service-worker.js");
+        assert.deepEqual(files().slice(1).sort(), inSite.sort(), "the list is the site");
+    });
+
+    it("the manifests parse and name their icons; every address is relative", () => {
+        const page = fs.readFileSync(path.join(site, "index.html"), "utf8");
+        const urls = [...page.matchAll(/(?:href|src)="([^"]*)"|url\(([^)]*)\)/g)]
+            .map((m) => m[1] ?? m[2]);
+        for (const name of fs.readdirSync(site).filter((n) => n.endsWith(".webmanifest"))) {
+            const manifest = JSON.parse(fs.readFileSync(path.join(site, name), "utf8"));
+            assert.ok(manifest.name && manifest.icons.length >= 2, name);
+            for (const icon of manifest.icons) {
+                const png = fs.readFileSync(path.join(site, icon.src));
+                const size = `${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`;
+                assert.equal(icon.sizes, size, icon.src);
+                urls.push(icon.src);
+            }
+            urls.push(manifest.start_url, manifest.scope);
+        }
+        assert.deepEqual([...urls, ...files()].filter((url) => !relative(url)), []);
+        assert.ok(urls.length > 10, urls.join(" "));
+    });
+});
