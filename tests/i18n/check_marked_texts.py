@@ -41,7 +41,8 @@ ALLOWED = [
     # The language option, the page's query and the source language's code.
     r"--language", r"lang=", r"en",
     # The browser's names of keys.
-    r"Enter|Escape|Delete|Backspace|Insert|Tab", r"(Key|Numpad|Arrow)\w+", r"ContextMenu",
+    r"Enter|Escape|Delete|Backspace|Insert|Tab|Control|Shift|Alt|Meta", r"(Key|Numpad|Arrow)\w+",
+    r"ContextMenu",
     # The browser's objects.
     r"AudioContext",
 ]

@@ -66,10 +66,11 @@ const TYPED = {".": "period", "+": "plus", "-": "minus", "*": "asterisk", "/": "
 
 /// One calculator page in a fresh browser context (its own storage and service worker).
 class Calculator {
-    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch.
+    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch, the
+    /// browser's languages ("bn-BD,bn") and the page's query ("?lang=en").
     /// `requests` hears every request of the page.
     static async open(browser, url, layout, assets, view = {}, requests = () => {}) {
-        const {width = 206, height = 232, scale = 1, touch = false} = view;
+        const {width = 206, height = 232, scale = 1, touch = false, languages, query = ""} = view;
         const context = await browser.createBrowserContext();
         await context.overridePermissions(new URL(url).origin,
             ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
@@ -78,10 +79,16 @@ class Calculator {
         page.on("pageerror", (error) => errors.push(error.message));
         page.on("request", requests);
         await page.setViewport({width, height, deviceScaleFactor: scale, hasTouch: touch});
+        if (languages) {
+            // What navigator.languages says, as a browser set to these languages says it.
+            const session = await page.createCDPSession();
+            await session.send("Emulation.setUserAgentOverride",
+                {userAgent: await browser.userAgent(), acceptLanguage: languages});
+        }
         const calculator = new Calculator(context, page, layout, new SkinReader(layout.skinKeys,
             assets, scale));
         calculator.errors = errors;
-        await page.goto(url);
+        await page.goto(url + query);
         await calculator.expectFocus("About ");
         return calculator;
     }

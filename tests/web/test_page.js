@@ -313,6 +313,37 @@ describe("screen readers", () => {
     }));
 });
 
+describe("languages", () => {
+    const keyNames = async (c) => (await c.nodes()).filter((n) => n.role === "button")
+        .slice(0, 18).map((n) => n.name);
+    const english = ["one", "two", "three"];
+
+    it("a browser set to Bengali gets the page in Bengali", onPage(async (c) => {
+        assert.equal(await c.page.evaluate(() => document.documentElement.lang), "bn");
+        const names = await keyNames(c);
+        assert.deepEqual(names.slice(0, 3), ["এক", "দুই", "তিন"]);
+        for (const name of ["সাত", "যোগ", "ভাগ", "সমান", "মুছুন", "সমাপ্ত"]) {
+            assert.ok(names.includes(name), name);
+        }
+        assert.ok((await c.nodes()).some((n) => n.role === "textbox" && n.name === "ডিসপ্লে"));
+        await c.page.mouse.click(100, 100, {button: "right"});
+        const menuItems = async () => (await c.nodes()).filter((n) => n.role === "menuitem");
+        await pollEqual("the menu's items", async () => (await menuItems()).length, 8);
+        const items = (await menuItems()).map((n) => n.name);
+        assert.equal(items[1], "লাতিন অঙ্কে কপি করুন");
+        await c.page.keyboard.press("Escape");
+    }, {languages: "bn-BD,bn", width: 412, height: 464}));
+
+    it("an unknown language gives English", onPage(async (c) => {
+        assert.equal(await c.page.evaluate(() => document.documentElement.lang), "en");
+        assert.deepEqual((await keyNames(c)).slice(0, 3), english);
+    }, {languages: "fr-FR,fr"}));
+
+    it("?lang= wins over the browser's languages", onPage(async (c) => {
+        assert.deepEqual((await keyNames(c)).slice(0, 3), english);
+    }, {languages: "bn-BD,bn", query: "?lang=en"}));
+});
+
 describe("the site's files", () => {
     const files = () => JSON.parse(/const FILES = (\[.*\]);/.exec(
         fs.readFileSync(path.join(site, "service-worker.js"), "utf8"))[1]);
