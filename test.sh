@@ -53,7 +53,7 @@ VARNIK_SOAK_EVENTS=10000 ctest --test-dir build/sanitize --output-on-failure --t
     -L 'unit|widget|soak' -j2
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-begin_stage fuzz "libFuzzer targets of the engine and the window model, 30 s each, side by side (build/fuzz)"
+begin_stage fuzz "libFuzzer targets of the engine and the window model, 20 s each, side by side (build/fuzz)"
 scripts/install-deps.sh fuzz
 CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_FRONTEND=none >/dev/null
@@ -65,7 +65,7 @@ fuzz() { # target
     rm -rf "$work"
     mkdir -p "$work/artifacts"
     cp -r "tests/fuzz/corpus/$1" "$work/corpus"
-    "build/fuzz/tests/fuzz/fuzz_$1" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+    "build/fuzz/tests/fuzz/fuzz_$1" -max_total_time=20 -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1
 }
 targets=(number_text keys window)
