@@ -33,33 +33,42 @@ summary() {
 }
 trap summary EXIT
 
+# Builds that wait for no one run in the background at the lowest priority while tests run in
+# the foreground: the tests mostly wait (for X servers, double-click intervals, the soak), and
+# the builds take the cores' idle time without slowing them.
+background() { # log command... (run it with &: the lowest priority is the subshell's own)
+    local log=$1
+    shift
+    mkdir -p "$(dirname "$log")"
+    renice -n 19 -p "$BASHPID" >/dev/null
+    "$@" >"$log" 2>&1
+}
+finish() { # pid log: waits for a background step, shows its log if it failed
+    if ! wait "$1"; then
+        cat "$2"
+        echo "failed: see $2" >&2
+        return 1
+    fi
+}
+
 begin_stage main "build in build/test and run every test"
-scripts/install-deps.sh build test bench
+scripts/install-deps.sh build test bench fuzz
 # The C++ sources follow the committed .clang-format.
 git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run -Werror
 # Release: a fifth quicker to build than with debug information; the sanitize stage has that.
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNIK_BUILD_BENCH=ON >/dev/null
 cmake --build build/test
+sanitize_build() {
+    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNIK_SANITIZE=ON &&
+        cmake --build build/sanitize
+}
+background build/logs/sanitize-build.log sanitize_build &
+sanitize_build_pid=$!
 # Two at a time: many tests mostly wait (for double-click intervals, X servers, the soak).
 ctest --test-dir build/test --output-on-failure --timeout 400 -j2
 
 begin_stage sanitize "unit, widget and a short soak test with AddressSanitizer and UBSan (build/sanitize)"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARNIK_SANITIZE=ON >/dev/null
-cmake --build build/sanitize
-# Any report ends the test with a non-zero status; leaks are reported when a test exits.
-export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
-export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=1:print_stacktrace=1
-export LSAN_OPTIONS=exitcode=1:suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
-VARNIK_SOAK_EVENTS=10000 ctest --test-dir build/sanitize --output-on-failure --timeout 600 \
-    -L 'unit|widget|soak' -j2
-unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
-
-begin_stage fuzz "libFuzzer targets of the engine and the window model, 20 s each, side by side (build/fuzz)"
-scripts/install-deps.sh fuzz
-CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_FRONTEND=none >/dev/null
-cmake --build build/fuzz --target fuzz_number_text fuzz_keys fuzz_window
-# The targets at once, sharing the cores.
+finish "$sanitize_build_pid" build/logs/sanitize-build.log
 fuzz() { # target
     # A fresh copy of the committed seeds: new inputs never land in the source tree.
     local work=build/fuzz/run/$1
@@ -70,16 +79,42 @@ fuzz() { # target
         -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" >"$work/log" 2>&1
 }
 targets=(number_text keys window)
-pids=()
-for target in "${targets[@]}"; do
-    fuzz "$target" &
-    pids+=($!)
-done
+fuzz_all() { # the fuzzers, side by side, once built
+    CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVARNIK_FUZZ=ON -DVARNIK_BUILD_TESTS=OFF -DVARNIK_FRONTEND=none &&
+        cmake --build build/fuzz --target fuzz_number_text fuzz_keys fuzz_window || return 1
+    local pids=() target status=0
+    for target in "${targets[@]}"; do
+        fuzz "$target" &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" || status=1
+    done
+    return $status
+}
+background build/logs/fuzz.log fuzz_all &
+fuzz_pid=$!
+# Any report ends the test with a non-zero status; leaks are reported when a test exits.
+export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:exitcode=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=1:print_stacktrace=1
+export LSAN_OPTIONS=exitcode=1:suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
+VARNIK_SOAK_EVENTS=10000 ctest --test-dir build/sanitize --output-on-failure --timeout 600 \
+    -L 'unit|widget|soak' -j2
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+begin_stage fuzz "libFuzzer targets of the engine and the window model, 20 s each, side by side (build/fuzz)"
+fuzz_status=0
+wait "$fuzz_pid" || fuzz_status=$?
 failed=0
-for i in "${!targets[@]}"; do
-    target=${targets[$i]}
+for target in "${targets[@]}"; do
     work=build/fuzz/run/$target
-    if ! wait "${pids[$i]}"; then
+    if [ ! -f "$work/log" ]; then
+        cat build/logs/fuzz.log
+        failed=1
+        break
+    fi
+    if [ -n "$(ls -A "$work/artifacts")" ]; then
         tail -n 60 "$work/log"
         echo "fuzz_$target failed; the input is in $work/artifacts/" >&2
         failed=1
@@ -88,7 +123,7 @@ for i in "${!targets[@]}"; do
     echo "-- fuzz_$target: corpus grew from $(ls "tests/fuzz/corpus/$target" | wc -l) seeds to $(ls "$work/corpus" | wc -l) inputs"
     grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$work/log" || true
 done
-[ "$failed" -eq 0 ]
+[ "$failed" -eq 0 ] && [ "$fuzz_status" -eq 0 ]
 
 begin_stage windows "the Windows program and its packages cross-built with MinGW-w64 (build/windows)"
 scripts/install-deps.sh build windows web
