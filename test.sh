@@ -43,6 +43,10 @@ background() { # log command... (run it with &: the lowest priority is the subsh
     renice -n 19 -p "$BASHPID" >/dev/null
     "$@" >"$log" 2>&1
 }
+logged() { # log command... (run it with &, at the usual priority)
+    mkdir -p "$(dirname "$1")"
+    "${@:2}" >"$1" 2>&1
+}
 finish() { # pid log: waits for a background step, shows its log if it failed
     if ! wait "$1"; then
         cat "$2"
@@ -52,7 +56,7 @@ finish() { # pid log: waits for a background step, shows its log if it failed
 }
 
 begin_stage main "build in build/test and run every test"
-scripts/install-deps.sh build test bench fuzz
+scripts/install-deps.sh build test bench fuzz windows web
 # The C++ sources follow the committed .clang-format.
 git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run -Werror
 # Release: a fifth quicker to build than with debug information; the sanitize stage has that.
@@ -104,6 +108,16 @@ VARNIK_SOAK_EVENTS=10000 ctest --test-dir build/sanitize --output-on-failure --t
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 begin_stage fuzz "libFuzzer targets of the engine and the window model, 20 s each, side by side (build/fuzz)"
+# While the fuzzers finish (they yield), the Windows program builds. Its tests compare with the
+# Linux build of the main stage: its replay tool (the same numbers on every system) and its
+# layout.json (where the keys are).
+windows_build() {
+    cmake --build build/test --target replay layout_json &&
+        cmake --preset windows -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" &&
+        cmake --build --preset windows --target package
+}
+logged build/logs/windows-build.log windows_build &
+windows_build_pid=$!
 fuzz_status=0
 wait "$fuzz_pid" || fuzz_status=$?
 failed=0
@@ -126,12 +140,7 @@ done
 [ "$failed" -eq 0 ] && [ "$fuzz_status" -eq 0 ]
 
 begin_stage windows "the Windows program and its packages cross-built with MinGW-w64 (build/windows)"
-scripts/install-deps.sh build windows web
-# The Windows and web tests compare with the Linux build of the main stage: its replay tool (the
-# same numbers on every system) and its layout.json (where the keys are).
-cmake --build build/test --target replay layout_json
-cmake --preset windows -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" >/dev/null
-cmake --build --preset windows --target package
+finish "$windows_build_pid" build/logs/windows-build.log
 
 begin_stage web-build "the page in WebAssembly with emscripten (build/web), beside the Wine tests"
 # The tests under Wine mostly wait for Wine: the web build uses the time.
