@@ -13,7 +13,11 @@
 
 namespace varnik::win32 {
 
-void Win32Platform::showMessage(std::string_view prompt) {
+void Win32Platform::announce(std::string_view /*text*/) {
+    // Not yet spoken on Windows.
+}
+
+void Win32Platform::showMessage(std::string_view prompt, std::string_view /*description*/) {
     // One OK button, no icon, the program's name as the title.
     MessageBoxW(m_owner, toWide(prompt).c_str(), toWide(windowCaption).c_str(), MB_OK);
     if (m_model) {

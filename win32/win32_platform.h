@@ -32,7 +32,8 @@ public:
     }
     void setDpi(int dpi) { m_dpi = dpi; }
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
