@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt_platform.h"
 
+#include "announcer.h"
 #include "form1.h"
 #include "qt_units.h"
 #include "texts.h"
@@ -31,6 +32,7 @@ QtPlatform::QtPlatform() : m_timer(new QTimer(this)) {
 void QtPlatform::attach(QWidget* window, Form1& model) {
     m_window = window;
     m_model = &model;
+    m_announcer = new Announcer(window);
 }
 
 void QtPlatform::showMessage(std::string_view prompt, std::string_view description) {
@@ -53,7 +55,11 @@ void QtPlatform::showMessage(std::string_view prompt, std::string_view descripti
     box->open(); // modal to the window, without waiting here
 }
 
-void QtPlatform::announce(std::string_view /*text*/) {}
+void QtPlatform::announce(std::string_view text) {
+    if (m_announcer) {
+        m_announcer->announce(toQString(text));
+    }
+}
 
 bool QtPlatform::openWebAddress(std::string_view address) {
     return QDesktopServices::openUrl(QUrl(toQString(address)));

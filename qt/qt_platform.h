@@ -15,6 +15,8 @@ class Form1;
 /// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep, the event
 /// loop's exit, the clipboard, QMenu and a timer. Boxes open without waiting; menus and the
 /// clipboard answer from inside the call.
+class Announcer;
+
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ private:
     QWidget* m_window = nullptr;
     Form1* m_model = nullptr;
     QTimer* m_timer;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace varnik

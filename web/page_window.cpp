@@ -96,6 +96,11 @@ PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const 
     for (std::size_t k = 0; k < skinKeyCount; ++k) {
         m_keys.push_back(byId(pictureName(normalImage(k))));
     }
+    // The About button always opens a box. Told so, a screen reader also takes it for a control
+    // that wants the keys: focused at start-up, it puts Orca in its focus mode, which the
+    // window's application region then keeps, so that typed keys reach the calculator.
+    m_buttons[aboutButton].call<void>("setAttribute", std::string("aria-haspopup"),
+                                      std::string("dialog"));
 }
 
 void PageWindow::start() {

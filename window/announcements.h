@@ -36,7 +36,8 @@ std::string spokenDisplay(const Messages& messages, std::string_view txtnum);
 
 /// What a screen reader is told after key `key` (a paste when there is none) took the engine
 /// from `before` to `after` with `result`: the display where it changed, or where the key shows
-/// it (equals that computed, Clear, M Rc, a paste); the reason of a failure; "" for nothing.
+/// it (equals that computed, Clear, M Rc, a paste, a new number's first digit); the reason of
+/// a failure (the description of a failure's box); "" for nothing.
 std::string announcement(const Messages& messages, std::optional<Key> key, const KeyResult& result,
                          const CalculatorState& before, const CalculatorState& after);
 

@@ -272,15 +272,18 @@ void Form1::pressKey(Key key, Keypad keypad) {
 
 void Form1::report(std::optional<Key> key, const KeyResult& result, const CalculatorState& before) {
     showState();
-    // Said before a box opens: a desktop's box may hold the call until it closes.
     const std::string spoken = announcement(m_messages, key, result, before, m_calculator.state());
+    if (result.report == Report::MessageBox) {
+        // The prompt stays empty; the reason is the box's description, which screen readers
+        // read with the box: announced as well, it would be heard twice.
+        showMessage("", spoken);
+        return;
+    }
     announce(spoken);
     switch (result.report) {
     case Report::None:
     case Report::Silent:
-        break;
     case Report::MessageBox:
-        showMessage("", spoken); // the prompt stays empty; the reason is its description
         break;
     case Report::ErrorReport:
         signalError();

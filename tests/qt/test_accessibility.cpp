@@ -24,6 +24,8 @@ private slots:
     void noPressReachesTheWindowBehindAModalBox();
     void screenReadersFindKeysWhereTheyAreDrawn();
     void displayAndButtons();
+    void announcementsAreNotificationsInAStatusBar();
+    void theErrorBoxIsDescribedByItsReason();
 
 private:
     static QAccessibleInterface* accessible(const WindowFixture& w, const QString& name) {
@@ -123,6 +125,34 @@ void TestAccessibility::displayAndButtons() {
     QCOMPARE(QAccessible::queryAccessibleInterface(&w.form)->role(), QAccessible::Window);
     QCOMPARE(QAccessible::queryAccessibleInterface(&w.form)->text(QAccessible::Name),
              QString("Varnik Calculator"));
+}
+
+void TestAccessibility::announcementsAreNotificationsInAStatusBar() {
+    WindowFixture w;
+    auto* bar = w.form.findChild<QWidget*>("announcements");
+    QVERIFY(bar);
+    QCOMPARE(QAccessible::queryAccessibleInterface(bar)->role(), QAccessible::StatusBar);
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(bar->findChild<QWidget*>());
+    QCOMPARE(note->role(), QAccessible::Notification);
+    for (const auto& [button, spoken] : {std::pair{"cmd7", "7"}, {"cmdclear", "blank"}}) {
+        w.button(button)->click();
+        QCOMPARE(note->text(QAccessible::Name), QString(spoken));
+        QVERIFY(!note->state().invisible);
+    }
+}
+
+void TestAccessibility::theErrorBoxIsDescribedByItsReason() {
+    WindowFixture w;
+    QString description;
+    QTimer::singleShot(0, [&description] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            description =
+                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    w.button("cmdeql")->click();
+    QTRY_COMPARE(description, QString("Not a number"));
 }
 
 QTEST_MAIN(TestAccessibility)
