@@ -80,6 +80,7 @@ void BrowserPlatform::endProgram() {
     // An installed app's window closes; a tab opened by the user stays, so the calculator gives
     // way to a line saying that it has ended.
     m_ended = true;
+    announce(""); // what it said last is no part of the page that stays
     val::global("window").call<void>("close");
     byId("Form1")["style"].set("display", std::string("none"));
     byId("ended").set("hidden", false);
