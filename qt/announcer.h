@@ -18,9 +18,6 @@ public:
     /// Shows `text` as a new notification: spoken once, even when it says what the last one did.
     void announce(const QString& text);
 
-    /// The notification itself (its accessible name is the text).
-    QWidget* notification() const { return m_notification; }
-
 private:
     QWidget* m_notification;
 };

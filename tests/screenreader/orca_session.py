@@ -6,10 +6,11 @@ speech-dispatcher with espeak-ng sounding into ALSA's null device, and Orca writ
 log, all in a temporary HOME. What Orca says is read from the log's "SPEECH OUTPUT" lines.
 Only one Orca may run per user: a session waits until no other one runs.
 
-    with OrcaSession("bn", locales) as orca:
-        mark = orca.mark()
-        ...  # drive a program on orca.env's display
-        orca.expect(mark, "12")
+    orca = OrcaSession("bn", locales)
+    mark = orca.mark()
+    ...  # drive a program on orca.env's display
+    orca.expect(mark, "12")
+    orca.close()
 """
 
 import os
@@ -52,24 +53,19 @@ def bengali_locale(folder):
 
 
 class OrcaSession:
-    """Orca on a private desktop, in English ("en") or Bengali ("bn"). A context manager."""
+    """Orca on a private desktop, in English ("en") or Bengali ("bn"), from its start to
+    close()."""
 
     def __init__(self, language, locale_dir):
         self.language, self.locale_dir = language, locale_dir
         self._started = []
         self._offset = 0
         self.spoken = []  # every text Orca said, in order
-
-    def __enter__(self):
         try:
             self._start()
         except BaseException:
             self.close()
             raise
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
 
     def spawn(self, command, env=None, **kwargs):
         """Starts a process of the test in a group of its own, ended with the session."""

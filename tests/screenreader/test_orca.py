@@ -40,7 +40,7 @@ class Calculation(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.words = WORDS[ARGS.language]
-        cls.orca = OrcaSession(ARGS.language, ARGS.locales).__enter__()
+        cls.orca = OrcaSession(ARGS.language, ARGS.locales)
 
     @classmethod
     def tearDownClass(cls):
