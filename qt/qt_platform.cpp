@@ -33,9 +33,10 @@ void QtPlatform::attach(QWidget* window, Form1& model) {
     m_model = &model;
 }
 
-void QtPlatform::showMessage(std::string_view prompt) {
+void QtPlatform::showMessage(std::string_view prompt, std::string_view description) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(windowCaption),
                                 toQString(prompt), QMessageBox::Ok, m_window);
+    box->setAccessibleDescription(toQString(description));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A plain OK button. Where the desktop puts icons on dialog buttons, each box's button
     // would get an icon of its own, whose pixmap Qt's pixmap cache keeps: the program would
@@ -51,6 +52,8 @@ void QtPlatform::showMessage(std::string_view prompt) {
     });
     box->open(); // modal to the window, without waiting here
 }
+
+void QtPlatform::announce(std::string_view /*text*/) {}
 
 bool QtPlatform::openWebAddress(std::string_view address) {
     return QDesktopServices::openUrl(QUrl(toQString(address)));

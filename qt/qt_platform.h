@@ -24,7 +24,8 @@ public:
     /// The window whose model hears the answers, and in front of which boxes and menus open.
     void attach(QWidget* window, Form1& model);
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing; for "web" also the
 # browser tests' npm packages (tests/web, pinned by its package-lock.json).
-# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web [...]
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web|screenreader [...]
 set -euo pipefail
 
 packages_for() {
@@ -31,6 +31,11 @@ packages_for() {
     # The web build and its tests: the site's tools, the browser, and npm unless node brought
     # its own.
     web) echo "$(packages_for site)" chromium "$(command -v npm >/dev/null || echo npm)" ;;
+    # The screen-reader tests: Orca and its voice pipeline (speech-dispatcher with espeak-ng,
+    # sound into ALSA's null device), a window manager for the windows Orca follows, and the
+    # locale data to build a Bengali locale from.
+    screenreader) echo orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng \
+        openbox locales xvfb xdotool dbus at-spi2-core chromium ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }

@@ -32,8 +32,9 @@ BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
     listen(m_box, "mousedown", "onBoxMouseDown");
 }
 
-void BrowserPlatform::showMessage(std::string_view prompt) {
+void BrowserPlatform::showMessage(std::string_view prompt, std::string_view description) {
     byId("boxText").set("textContent", std::string(prompt));
+    byId("boxReason").set("textContent", std::string(description));
     m_focusBefore = val::global("document")["activeElement"];
     m_box.call<void>("showModal"); // Enter presses its OK button, Escape closes it
 }
@@ -43,6 +44,10 @@ void BrowserPlatform::boxClosed() {
     if (m_model) {
         m_model->messageClosed();
     }
+}
+
+void BrowserPlatform::announce(std::string_view text) {
+    byId("announcement").set("textContent", std::string(text));
 }
 
 bool BrowserPlatform::openWebAddress(std::string_view address) {

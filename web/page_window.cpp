@@ -165,6 +165,10 @@ void PageWindow::showLanguage() {
         m_keys[k].call<void>("setAttribute", std::string("aria-label"),
                              std::string(m_model.accessibleKey(k).name));
     }
+    for (std::size_t b = 0; b < m_buttons.size(); ++b) {
+        m_buttons[b].call<void>("setAttribute", std::string("aria-label"),
+                                std::string(m_model.accessibleButtonName(b)));
+    }
     // The installed app's name and description in the same language, where the site has them.
     if (language != "en") {
         val manifest =

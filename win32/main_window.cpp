@@ -416,7 +416,7 @@ LRESULT MainWindow::onButtonGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     startCom();
     const auto button = CommandButtons::buttonOfId(GetDlgCtrlID(hwnd));
     if (button) {
-        const std::wstring name = toWide(commandButton(*button).caption);
+        const std::wstring name = toWide(m_model.accessibleButtonName(*button));
         if (const auto answer = answerNamedGetObject(hwnd, wParam, lParam, name)) {
             return *answer;
         }

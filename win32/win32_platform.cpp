@@ -14,8 +14,8 @@
 
 namespace varnik::win32 {
 
-void Win32Platform::showMessage(std::string_view prompt) {
-    showMessageBox(m_owner, toWide(windowCaption), toWide(prompt), {});
+void Win32Platform::showMessage(std::string_view prompt, std::string_view description) {
+    showMessageBox(m_owner, toWide(windowCaption), toWide(prompt), toWide(description));
     if (m_model) {
         m_model->messageClosed();
     }

@@ -37,7 +37,8 @@ public:
     void detach() { m_announcer.detach(); }
     void setDpi(int dpi) { m_dpi = dpi; }
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
@@ -45,7 +46,6 @@ public:
     void readClipboard(bool toPaste) override;
     void popUpMenu(const std::vector<MenuItem>& items, float x, float y) override;
     void startTimer(int milliseconds) override;
-    void announce(std::string_view text);
 
     /// The answer to the window's WM_GETOBJECT for the announcements' objects; nothing for the
     /// others.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "announcements.h"
 #include "clipboard_text.h"
 #include "context_menu.h"
 #include "texts.h"
@@ -190,7 +191,7 @@ void Form1::clipboardUnreadable() {
     m_clipboardWanted = ClipboardWanted::Nothing;
     switch (wanted) {
     case ClipboardWanted::Paste:
-        signalError(); // nothing pasted
+        fail(FailureReason::ClipboardUnreadable); // nothing pasted
         break;
     case ClipboardWanted::Menu:
         openMenu(true); // whether it holds a number shows when Paste is chosen
@@ -214,6 +215,11 @@ void Form1::timerFired() {
 
 AccessibleKey Form1::accessibleKey(std::size_t key) const {
     return {m_messages.text(skinKey(key).accessibleName), m_messages.text(pressActionName)};
+}
+
+std::string_view Form1::accessibleButtonName(std::size_t button) const {
+    return button < commandButtonCount ? m_messages.text(buttonAccessibleName(button))
+                                       : std::string_view();
 }
 
 std::optional<std::size_t> Form1::skinKeyAt(float x, float y) const {
@@ -247,7 +253,7 @@ void Form1::run(const Action& action, Keypad keypad) {
     }
     switch (std::get<Shell>(action)) {
     case Shell::About:
-        showMessage(aboutText(m_messages));
+        showMessage(aboutText(m_messages), "");
         break;
     case Shell::Quit:
         m_platform.endProgram();
@@ -259,14 +265,22 @@ void Form1::run(const Action& action, Keypad keypad) {
 }
 
 void Form1::pressKey(Key key, Keypad keypad) {
+    const CalculatorState before = m_calculator.state();
     const KeyResult result = m_calculator.press(key, keypad);
+    report(key, result, before);
+}
+
+void Form1::report(std::optional<Key> key, const KeyResult& result, const CalculatorState& before) {
     showState();
+    // Said before a box opens: a desktop's box may hold the call until it closes.
+    const std::string spoken = announcement(m_messages, key, result, before, m_calculator.state());
+    announce(spoken);
     switch (result.report) {
     case Report::None:
     case Report::Silent:
         break;
     case Report::MessageBox:
-        showMessage("");
+        showMessage("", spoken); // the prompt stays empty; the reason is its description
         break;
     case Report::ErrorReport:
         signalError();
@@ -302,17 +316,26 @@ void Form1::copy(bool bengaliDigits) {
 }
 
 void Form1::paste(std::string_view text) {
+    const CalculatorState before = m_calculator.state();
     const KeyResult result = m_calculator.paste(text);
-    showState();
-    if (result.failed()) {
-        signalError();
-    }
+    report(std::nullopt, result, before);
 }
 
 void Form1::openLink() {
     if (!m_platform.openWebAddress(linkTarget)) {
-        signalError(); // nothing could open it
+        fail(FailureReason::NoBrowser);
     }
+}
+
+void Form1::announce(std::string_view text) {
+    if (!text.empty()) {
+        m_platform.announce(text);
+    }
+}
+
+void Form1::fail(FailureReason reason) {
+    announce(reasonText(m_messages, reason));
+    signalError();
 }
 
 void Form1::signalError() {
@@ -327,10 +350,10 @@ void Form1::signalError() {
     m_platform.startTimer(displayFlashMilliseconds);
 }
 
-void Form1::showMessage(std::string_view prompt) {
+void Form1::showMessage(std::string_view prompt, std::string_view description) {
     // Held from the request on: the box may close before the call returns.
     m_boxOpen = true;
-    m_platform.showMessage(prompt);
+    m_platform.showMessage(prompt, description);
 }
 
 void Form1::showState() {
