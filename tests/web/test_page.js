@@ -301,7 +301,7 @@ describe("screen readers", () => {
         assert.deepEqual(nodes.filter((n) => n.role === "button").map((n) => n.name), [
             "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "zero", "equals",
             "point", "Quit", "Clear", "plus", "minus", "times", "divided by",
-            ...layout.commandButtons.map((b) => b.caption.trim())]);
+            ...layout.commandButtons.map((b) => b.accessibleName)]);
         const display = nodes.find((n) => n.role === "textbox");
         assert.deepEqual([display.name, display.readonly, display.value], ["Display", true, " "]);
         // A screen reader's press is a click on the element, wherever the pointer is.
