@@ -6,6 +6,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <future>
 
 namespace probe {
@@ -78,7 +79,7 @@ void EventRecorder::listen() {
 }
 
 void CALLBACK EventRecorder::heard(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId,
-                                   LONG childId, DWORD, DWORD) {
+                                   LONG childId, DWORD, DWORD milliseconds) {
     IAccessible* object = nullptr;
     VARIANT child;
     VariantInit(&child);
@@ -103,18 +104,22 @@ void CALLBACK EventRecorder::heard(HWINEVENTHOOK, DWORD event, HWND window, LONG
     VariantClear(&child);
     object->Release();
     const std::lock_guard<std::mutex> lock(s_recorder->m_mutex);
-    s_recorder->m_events.push_back(record);
+    s_recorder->m_events.emplace_back(milliseconds, record);
 }
 
 std::string EventRecorder::take() {
-    std::vector<std::string> events;
+    std::vector<std::pair<DWORD, std::string>> events;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         events.swap(m_events);
     }
+    // Asking an object takes a round trip to its program, during which the next events are
+    // heard: they may be recorded before the one that came first.
+    std::stable_sort(events.begin(), events.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     Array list;
-    for (const std::string& event : events) {
-        list.add(event);
+    for (const auto& event : events) {
+        list.add(event.second);
     }
     return list.str();
 }

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace probe {
@@ -20,8 +21,9 @@ public:
     EventRecorder(const EventRecorder&) = delete;
     EventRecorder& operator=(const EventRecorder&) = delete;
 
-    /// The events heard since the last call, as a JSON array of
-    /// {"event", "class", "role", "name", "description", "value"}.
+    /// The events heard since the last call, in the order they happened, as a JSON array of
+    /// {"event", "class", "role", "name", "description", "value"}. The texts are what the
+    /// object said when asked, which may be later than the event, as for any screen reader.
     std::string take();
 
 private:
@@ -30,7 +32,7 @@ private:
     void listen();
 
     std::mutex m_mutex;
-    std::vector<std::string> m_events;
+    std::vector<std::pair<DWORD, std::string>> m_events; ///< with the events' times
     DWORD m_threadId = 0;
     std::thread m_thread;
 };
