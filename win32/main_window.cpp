@@ -167,8 +167,8 @@ void MainWindow::displayChanged() {
         GetWindowTextW(m_txtnum, shown.data(), static_cast<int>(shown.size()))));
     if (shown != text) {
         SetWindowTextW(m_txtnum, text.c_str());
-        // Screen readers that watch the display hear it change. Windows' edit control says so
-        // itself, Wine's does not; a second event costs nothing.
+        // Screen readers that watch the display hear it change: Wine's edit control does not
+        // say so itself (measured), and a second event where Windows' does costs nothing.
         NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_txtnum, OBJID_CLIENT, CHILDID_SELF);
     }
     // The background, the flash's included, is asked for as the display paints.
