@@ -30,9 +30,9 @@ QRect deviceRect(std::size_t key, double scale) {
 }
 
 void paintFocusMark(QPainter& painter, const QRect& key, double scale, const QColor& colour) {
-    // One pixel of the layout wide, three pixels inside the key's edge: within its frame.
+    // One pixel of the layout wide, inside the key's edge: within its frame.
     const int width = std::max(1, static_cast<int>(std::lround(scale)));
-    const int inset = static_cast<int>(std::lround(3 * scale));
+    const int inset = static_cast<int>(std::lround(focusMarkInset * scale));
     const QRectF mark = QRectF(key).adjusted(inset + width / 2.0, inset + width / 2.0,
                                              -inset - width / 2.0, -inset - width / 2.0);
     painter.setPen(QPen(colour, width));

@@ -91,6 +91,12 @@ def check_icons(icons_dir):
         # The corner pixel may catch a trace of the anti-aliased rounding.
         if icon.getpixel((0, 0))[3] > 16 or icon.getpixel((size // 2, size // 2))[3] != 255:
             faults.append("%s: corners must be clear and the square opaque" % name)
+    for kind, size, _ in iconart.FULL_BLEED:
+        name = iconart.file_name(size, kind)
+        path = os.path.join(icons_dir, name)
+        icon = Image.open(path) if os.path.exists(path) else None
+        if not icon or icon.format != "PNG" or icon.mode != "RGB" or icon.size != (size, size):
+            faults.append("%s: missing, or not an opaque PNG of %d pixels" % (name, size))
     return faults
 
 

@@ -60,8 +60,6 @@ EMSCRIPTEN_BINDINGS(varnik) {
     function("onSkinKeyClick", &toWindow<&PageWindow::skinKeyClicked>);
     function("onPaste", &toWindow<&PageWindow::pasted>);
     function(
-        "onResize", +[](val) { page->window.resized(); });
-    function(
         "onBoxClosed", +[](val) { page->platform.boxClosed(); });
     function(
         "onBoxMouseDown", +[](val event) { event.call<void>("preventDefault"); });

@@ -44,7 +44,6 @@ public:
     void buttonClicked(val event);
     void skinKeyClicked(val event);
     void pasted(val event);
-    void resized();
 
     Form1& model() { return m_model; }
 
@@ -66,9 +65,7 @@ private:
     val m_link;
     std::vector<val> m_buttons; ///< by the key table's button order
     std::vector<val> m_keys;    ///< by the key map's order
-    double m_scale = 1;
     bool m_mouseDown = false;
-    bool m_menuKeyDown = false; ///< the Menu key or Shift+F10, whose own menu event may follow
 };
 
 } // namespace varnik::web

@@ -50,7 +50,7 @@ void drawLink(HDC dc, BgrColour colour, HFONT linkFont, int dpi) {
 
 RECT focusMarkRect(const RECT& key, int dpi) {
     RECT mark = key;
-    const int inset = MulDiv(3, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int inset = MulDiv(focusMarkInset, dpi, USER_DEFAULT_SCREEN_DPI);
     InflateRect(&mark, -inset, -inset);
     return mark;
 }

@@ -292,6 +292,10 @@ void Form1::runCommand(Command command) {
                              static_cast<float>(displayGeometry.top + displayGeometry.height),
                              false);
         break;
+    case Command::FocusNext:
+    case Command::FocusPrevious:
+        m_view.focusButton(nextFocus(command == Command::FocusPrevious));
+        break;
     }
 }
 
