@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: MIT
 """Writes the web calculator's site: the page with the window's controls placed from the key
 table (layout.json) and its sizes, colours and fonts as the style's variables, sprite sheets of
-the key pictures (normal and lit) at every density the assets have, the display font, the
-icons, the web app manifest in every language of the catalogues, the program (varnik.js and
-varnik.wasm) and a service worker that keeps every file of the site for offline use. Standard
-library only, and the same inputs give the same bytes.
+the key pictures (normal and lit) as bitmaps at 1x and 2x and as vector drawings, the display
+font, the icons, the web app manifest in every language of the catalogues, the install
+prompt's screenshots, the program (varnik.js and varnik.wasm) and a service worker that keeps
+every file of the site for offline use. Standard library only, and the same inputs give the
+same bytes.
 
 Usage: make_site.py --layout layout.json --assets assets --web web --program varnik.js
                     --template po/varnik-calculator.pot --catalogues DIR_OF_MO_FILES
@@ -19,6 +20,7 @@ import hashlib
 import html
 import json
 import os
+import re
 import shutil
 import string
 
@@ -28,8 +30,10 @@ from make_catalogue import read_mo
 
 GAP = 1  # pixels between the pictures of the sprite sheet
 FONT_FILE = "ZelvikNormal.ttf"
-# The densities of the key pictures (Image1.bmp, Image1@2x.bmp …) that the page may use.
-DENSITIES = (1, 2, 3, 4)
+# The key pictures' bitmaps the page uses (Image1.bmp, Image1@2x.bmp …), drawn for their pixel
+# grid and at 1x the described pictures exactly; wherever a screen needs more, the vector
+# drawings (Image1.svg …), which are smaller than any denser sheet.
+DENSITIES = (1, 2)
 # Screens' device pixels per CSS pixel, as steps: a screen between two is taken as the higher.
 SCREEN_DENSITIES = (1, 1.25, 1.5, 2, 2.5, 3, 4)
 # The icons: (file in the site, file in assets/icons); the maskable ones fill their square, with
@@ -62,20 +66,16 @@ def suffix(density):
     return "" if density == 1 else f"@{density}x"
 
 
-def densities_present(assets, keys):
-    """The densities at which every key picture exists."""
-    return [d for d in DENSITIES if all(
-        os.path.exists(os.path.join(assets, "keys", f"Image{key[picture]}{suffix(d)}.bmp"))
-        for key in keys for picture in ("normalImage", "highlightImage"))]
+SHEETS = (("keys", "normalImage"), ("lit", "highlightImage"))
 
 
-def write_sprites(keys, assets, densities, background, out):
-    """keys.png and lit.png, and their denser twins keys@2x.png, lit@2x.png …, on the
+def write_sprites(keys, assets, background, out):
+    """keys.png and lit.png, and their denser twins keys@2x.png and lit@2x.png, on the
     window's background."""
     places, width, height = sprite_places(keys)
     pixel = bytes.fromhex(background.lstrip("#"))
-    for sheet, picture in (("keys", "normalImage"), ("lit", "highlightImage")):
-        for scale in densities:
+    for sheet, picture in SHEETS:
+        for scale in DENSITIES:
             canvas = [bytearray(pixel * (width * scale)) for _ in range(height * scale)]
             for key in keys:
                 x, y = places[key["normalImage"]]
@@ -86,6 +86,27 @@ def write_sprites(keys, assets, densities, background, out):
             write_png(os.path.join(out, f"{sheet}{suffix(scale)}.png"), width * scale,
                       height * scale, [bytes(row) for row in canvas])
     return places, width, height
+
+
+def vector_picture(path, prefix, x, y):
+    """One key's drawing as a part of a sheet: at (x, y), clipped to its size, its ids made
+    its own."""
+    with open(path, encoding="utf-8") as file:
+        attributes, body = re.fullmatch(r"\s*<svg ([^>]*)>(.*)</svg>\s*", file.read(), re.S).groups()
+    attributes = re.sub(r'\s*xmlns="[^"]*"', "", attributes).strip()
+    body = re.sub(r'(id="|url\(#|href="#)', rf"\g<1>{prefix}", body)
+    return f'<svg x="{x}" y="{y}" {attributes}>{body}</svg>'
+
+
+def write_vector_sprites(keys, assets, places, width, height, out):
+    """keys.svg and lit.svg: the vector drawings in the places the bitmaps have on the 1x
+    sheets, so that one style serves both."""
+    for sheet, picture in SHEETS:
+        parts = [vector_picture(os.path.join(assets, "keys", f"Image{key[picture]}.svg"),
+                                f"i{key[picture]}-", *places[key["normalImage"]]) for key in keys]
+        with open(os.path.join(out, f"{sheet}.svg"), "w", encoding="utf-8") as file:
+            file.write(f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+                       f'viewBox="0 0 {width} {height}">\n' + "\n".join(parts) + "\n</svg>\n")
 
 
 def needs_at_most(density, window):
@@ -101,18 +122,17 @@ def needs_at_most(density, window):
     return ",".join(queries)
 
 
-def sheet_rules(densities, window):
-    """The sheets the page loads: the densest by default, and each less dense one where it is
+def sheet_rules(window):
+    """The sheets the page loads: the vector drawings by default, and each bitmap where it is
     dense enough, so that a key is never drawn from fewer picture pixels than screen pixels.
     The choice is the style's own, so the pictures load beside the program, not after it; the
     lit sheet loads once the calculator is on the screen (#Form1.painted)."""
-    def rule(density):
-        name = suffix(density)
-        return (f".key{{background-image:url(keys{name}.png)}}"
-                f".key.lit{{background-image:url(lit{name}.png)}}"
-                f"#Form1.painted::after{{content:url(lit{name}.png)}}")
-    densest, *others = sorted(densities, reverse=True)
-    return [rule(densest)] + [f"@media {needs_at_most(d, window)}{{{rule(d)}}}" for d in others]
+    def rule(ending):
+        return (f".key{{background-image:url(keys{ending})}}"
+                f".key.lit{{background-image:url(lit{ending})}}"
+                f"#Form1.painted::after{{content:url(lit{ending})}}")
+    return [rule(".svg")] + [f"@media {needs_at_most(d, window)}{{{rule(suffix(d) + '.png')}}}"
+                             for d in sorted(DENSITIES, reverse=True)]
 
 
 def css_font(font):
@@ -150,9 +170,9 @@ def read_template(web, name):
         return file.read()
 
 
-def page(layout, places, sheet, densities, texts, web):
+def page(layout, places, sheet, texts, web):
     keys = layout["skinKeys"]
-    rules = table_style(layout) + sheet_rules(densities, layout["client"]["pixels"][2:])
+    rules = table_style(layout) + sheet_rules(layout["client"]["pixels"][2:])
     rules.append(f".key{{background-size:{sheet[0]}px {sheet[1]}px}}")
     markup = []
     for key in keys:
@@ -280,9 +300,10 @@ def main():
     for mo in sorted(glob.glob(os.path.join(args.catalogues, "*.mo"))):
         texts[os.path.splitext(os.path.basename(mo))[0]] = translated(english, read_mo(mo))
 
-    densities = densities_present(args.assets, layout["skinKeys"])
-    places, width, height = write_sprites(layout["skinKeys"], args.assets, densities,
-                                           layout["client"]["background"], args.out)
+    keys = layout["skinKeys"]
+    places, width, height = write_sprites(keys, args.assets, layout["client"]["background"],
+                                          args.out)
+    write_vector_sprites(keys, args.assets, places, width, height, args.out)
     shutil.copyfile(os.path.join(args.assets, "fonts", FONT_FILE), os.path.join(args.out, FONT_FILE))
     for name, source in ICONS.items():
         shutil.copyfile(os.path.join(args.assets, "icons", source), os.path.join(args.out, name))
@@ -291,7 +312,7 @@ def main():
     for name in ("varnik.js", "varnik.wasm"):
         shutil.copyfile(os.path.join(program, name), os.path.join(args.out, name))
     with open(os.path.join(args.out, "index.html"), "w", encoding="utf-8") as file:
-        file.write(page(layout, places, (width, height), densities, texts, args.web))
+        file.write(page(layout, places, (width, height), texts, args.web))
     # One manifest a language: English, then one for each catalogue; the page picks its own.
     for language, words in texts.items():
         name = "manifest.webmanifest" if language == "en" else f"manifest.{language}.webmanifest"

@@ -17,6 +17,7 @@ const TYPES = {
     ".js": "text/javascript; charset=utf-8",
     ".wasm": "application/wasm",
     ".png": "image/png",
+    ".svg": "image/svg+xml",
     ".ttf": "font/ttf",
     ".webmanifest": "application/manifest+json",
     ".json": "application/json",
