@@ -504,21 +504,32 @@ describe("the site's files", () => {
         assert.deepEqual(files().slice(1).sort(), inSite.sort(), "the list is the site");
     });
 
-    it("the manifests parse and name their icons; every address is relative", () => {
+    it("the manifests install as an app: the same id, icons any and maskable, screenshots; every address relative", () => {
         const page = fs.readFileSync(path.join(site, "index.html"), "utf8");
         const urls = [...page.matchAll(/(?:href|src)="([^"]*)"|url\(([^)]*)\)/g)]
             .map((m) => m[1] ?? m[2]);
+        const pngSize = (name) => {
+            const png = fs.readFileSync(path.join(site, name));
+            return `${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`;
+        };
+        assert.equal(pngSize(/<link rel="apple-touch-icon" href="([^"]*)"/.exec(page)[1]), "180x180");
+        const theme = /<meta name="theme-color" content="([^"]*)"/.exec(page)[1];
+        const ids = new Set();
         for (const name of fs.readdirSync(site).filter((n) => n.endsWith(".webmanifest"))) {
             const manifest = JSON.parse(fs.readFileSync(path.join(site, name), "utf8"));
-            assert.ok(manifest.name && manifest.icons.length >= 2, name);
-            for (const icon of manifest.icons) {
-                const png = fs.readFileSync(path.join(site, icon.src));
-                const size = `${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`;
-                assert.equal(icon.sizes, size, icon.src);
-                urls.push(icon.src);
+            assert.ok(manifest.name && manifest.short_name && manifest.description, name);
+            assert.equal(manifest.theme_color, theme);
+            ids.add(manifest.id);
+            const kinds = manifest.icons.map((icon) => `${icon.purpose} ${icon.sizes}`).sort();
+            assert.deepEqual(kinds, ["any 192x192", "any 512x512", "maskable 192x192", "maskable 512x512"]);
+            assert.deepEqual(manifest.screenshots.map((shot) => shot.form_factor).sort(), ["narrow", "wide"]);
+            for (const picture of [...manifest.icons, ...manifest.screenshots]) {
+                assert.equal(picture.sizes, pngSize(picture.src), picture.src);
+                urls.push(picture.src);
             }
             urls.push(manifest.start_url, manifest.scope);
         }
+        assert.equal(ids.size, 1, "one app in every language");
         assert.deepEqual([...urls, ...files()].filter((url) => !relative(url)), []);
         assert.ok(urls.length > 10, urls.join(" "));
     });
