@@ -170,6 +170,21 @@ def read_template(web, name):
         return file.read()
 
 
+def compact_css(style):
+    """The style without its comments and runs of white space: the page carries it before the
+    first paint."""
+    style = re.sub(r"/\*.*?\*/", "", style, flags=re.S)
+    style = re.sub(r"\s+", " ", style)
+    return re.sub(r"\s*([{};])\s*", r"\1", style).strip()
+
+
+def compact_js(script):
+    """The script without its comment lines and indentation (no string of ours holds "//" at a
+    line's start)."""
+    lines = (line.strip() for line in script.splitlines())
+    return "\n".join(line for line in lines if line and not line.startswith("//"))
+
+
 def page(layout, places, sheet, texts, web):
     keys = layout["skinKeys"]
     rules = table_style(layout) + sheet_rules(layout["client"]["pixels"][2:])
@@ -190,13 +205,13 @@ def page(layout, places, sheet, texts, web):
     # which knows the user's language, is what did not come.
     not_started = {language: [texts[language]["page not started"], texts[language]["page try again"]]
                    for language in texts}
-    start_check = string.Template(read_template(web, "start_check.js")).substitute(
+    start_check = string.Template(compact_js(read_template(web, "start_check.js"))).substitute(
         texts=json.dumps(not_started, ensure_ascii=False, sort_keys=True))
     english = texts["en"]
     return string.Template(read_template(web, "page.html")).substitute(
         title=html.escape(layout["caption"]), description=html.escape(english["manifest description"]),
         short_name=html.escape(english["manifest short_name"]), theme=hex_colour(GREEN),
-        style=read_template(web, "page.css") + "\n".join(rules),
+        style=compact_css(read_template(web, "page.css")) + "\n" + "\n".join(rules),
         client="width:{2}px;height:{3}px".format(*layout["client"]["pixels"]),
         display=box(layout["display"]["pixels"]),
         link=box(layout["link"]["pixels"]), link_caption=html.escape(layout["link"]["caption"]),
