@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Draws the skin keypad's 36 key pictures (bitmaps at 1x, 2x, 3x and 4x, and vector
-drawings) and the window icon.
+drawings) and the window icon (also in the web app's maskable and home-screen forms).
 
 Debian packages: python3 (run with /usr/bin/python3), python3-pil (built with
 libraqm for Bengali shaping), fonts-noto-core (Noto Sans and Noto Sans Bengali),
@@ -9,7 +9,8 @@ python3-fonttools and libharfbuzz-bin (the vector pictures' lettering).
 
 Usage: /usr/bin/python3 tools/draw_assets.py --layout build/test/layout.json [--out DIR]
 Writes DIR/keys/Image1.bmp ... Image36.bmp, the same at 2x, 3x and 4x (Image1@2x.bmp ...
-Image36@4x.bmp), Image1.svg ... Image36.svg and DIR/icons/varnik-calculator-<size>.png; DIR
+Image36@4x.bmp), Image1.svg ... Image36.svg, DIR/icons/varnik-calculator-<size>.png and the
+web app's varnik-calculator-maskable-<size>.png and varnik-calculator-apple-touch-180.png; DIR
 defaults to the repository's assets/. The keys,
 their picture numbers and sizes come from the window's tables, as the build writes them to
 layout.json.
