@@ -214,7 +214,8 @@ def page(layout, places, sheet, texts, web):
         style=compact_css(read_template(web, "page.css")) + "\n" + "\n".join(rules),
         client="width:{2}px;height:{3}px".format(*layout["client"]["pixels"]),
         display=box(layout["display"]["pixels"]),
-        link=box(layout["link"]["pixels"]), link_caption=html.escape(layout["link"]["caption"]),
+        link=box(layout["link"]["pixels"]) + f";line-height:{layout['link']['pixels'][3]}px",
+        link_caption=html.escape(layout["link"]["caption"]),
         controls="\n".join(markup), not_started=html.escape(english["page not started"]),
         try_again=html.escape(english["page try again"]), start_check=start_check)
 

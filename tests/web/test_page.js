@@ -398,7 +398,7 @@ describe("phones, tablets and desktops", () => {
         await c.page.evaluate(fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8"));
         const findings = () => c.page.evaluate(() => axe.run(document).then((result) => result.violations
             .flatMap((v) => v.nodes.map((node) => `${v.id} ${node.target.join(" ")}`))));
-        assert.deepEqual(await findings(), ["color-contrast #Label1"]);
+        assert.deepEqual((await findings()).filter((f) => f !== "color-contrast #Label1"), []);
         await c.key("Menu");
         await pollEqual("the menu", async () => (await c.nodes()).some((n) => n.role === "menu"), true);
         assert.deepEqual((await findings()).filter((f) => f !== "color-contrast #Label1"), []);
