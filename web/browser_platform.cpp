@@ -37,7 +37,13 @@ void measureEms(val element) {
 } // namespace
 
 BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
-    listen(m_box, "close", "onBoxClosed");
+    // The box closed, heard at once: its close event comes a task later, after keys and clicks
+    // that the browser has queued meanwhile, which the model would still hold back.
+    val options = val::object();
+    options.set("attributeFilter", val::array(std::vector<std::string>{"open"}));
+    val::global("MutationObserver")
+        .new_(handler("onBoxClosed"))
+        .call<void>("observe", m_box, options);
     // A click beside the box, or on its text, leaves the focus on OK: Enter and the space bar
     // still close it, as a desktop's box keeps its focus.
     listen(m_box, "mousedown", "onBoxMouseDown");
@@ -46,11 +52,16 @@ BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
 void BrowserPlatform::showMessage(std::string_view prompt) {
     byId("boxText").set("textContent", std::string(prompt));
     m_focusBefore = val::global("document")["activeElement"];
+    m_boxShown = true;
     m_box.call<void>("showModal"); // Enter presses its OK button, Escape closes it
     measureEms(m_box);
 }
 
 void BrowserPlatform::boxClosed() {
+    if (!m_boxShown || m_box["open"].as<bool>()) {
+        return; // the box has just opened
+    }
+    m_boxShown = false;
     restoreFocus();
     if (m_model) {
         m_model->messageClosed();

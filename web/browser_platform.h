@@ -67,6 +67,7 @@ private:
     int m_menuActive = -1;
     bool m_inTypedKey = false;
     bool m_pasteByEvent = false;
+    bool m_boxShown = false;
     bool m_ended = false;
 };
 
