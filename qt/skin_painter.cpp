@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "skin_painter.h"
 
-#include "units.h"
-
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
 
 namespace varnik {
 
-const QPixmap& SkinPictures::picture(int image, bool dense) {
-    QPixmap& pixmap = m_pixmaps[static_cast<std::size_t>(image - 1 + (dense ? pictureCount : 0))];
+const QPixmap& SkinPictures::picture(int image, int density) {
+    QPixmap& pixmap = m_pixmaps[static_cast<std::size_t>(image - 1 + (density - 1) * pictureCount)];
     if (pixmap.isNull()) {
-        QImageReader reader(
-            QStringLiteral(":/keys/Image%1%2.bmp").arg(image).arg(dense ? "@2x" : ""), "bmp");
+        const QString suffix = density > 1 ? QStringLiteral("@%1x").arg(density) : QString();
+        QImageReader reader(QStringLiteral(":/keys/Image%1%2.bmp").arg(image).arg(suffix), "bmp");
         // Qt's own BMP reader, named: guessing the format would load every image plugin.
         reader.setAutoDetectImageFormat(false);
         pixmap = QPixmap::fromImageReader(&reader);
@@ -47,15 +45,15 @@ void paintSkin(QPainter& painter, const Scene& scene, double scale, SkinPictures
     painter.save();
     // Device pixels from here on: the painter's own scaling is undone.
     painter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
-    // Between 1x and 2x screens (125 %, 150 %) the dense pictures are scaled down smoothly.
+    // Between densities (125 %, 225 % ...) the next denser pictures are scaled down smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const bool dense = scale > 1.0;
+    const int density = pictureDensity(scale);
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
         const QRect at = deviceRect(key, scale);
         // No two keys overlap, and a shown highlight covers its normal picture exactly: each
         // key draws one of its two pictures.
         const int image = scene.keys[key].lit ? highlightImage(key) : normalImage(key);
-        const QPixmap& picture = pictures.picture(image, dense);
+        const QPixmap& picture = pictures.picture(image, density);
         painter.drawPixmap(QRectF(at), picture, QRectF(picture.rect()));
         if (scene.keys[key].focusMark) {
             paintFocusMark(painter, at, scale, focusColour);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scene.h"
+#include "units.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -12,14 +13,15 @@ class QPainter;
 
 namespace varnik {
 
-/// The 36 key pictures, drawn once at 1x and once at twice the size, each decoded from the
-/// program's resources when first drawn: most highlights are never shown.
+/// The 36 key pictures, drawn at 1x and afresh at each higher density up to
+/// `densestPictures`, each decoded from the program's resources when first drawn: most
+/// highlights, and the densities of other screens, are never shown.
 class SkinPictures {
 public:
-    const QPixmap& picture(int image, bool dense);
+    const QPixmap& picture(int image, int density);
 
 private:
-    std::array<QPixmap, 2 * pictureCount> m_pixmaps; // 1x first, then the dense ones
+    std::array<QPixmap, densestPictures * pictureCount> m_pixmaps; // 1x first, then 2x ...
 };
 
 /// Paints the skin keys as the scene shows them, on the device pixels the layout's pixel rule
