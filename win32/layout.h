@@ -25,6 +25,11 @@ inline POINT pixelPoint(float x, float y, int dpi) {
     return {pixel(x), pixel(y)};
 }
 
+/// The key pictures' density for a window at `dpi`.
+inline int pictureDensityAt(int dpi) {
+    return pictureDensity(static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI);
+}
+
 /// The LOGFONT height of a font of `points` at `dpi`: negative, so it is the characters' height.
 inline LONG fontHeight(double points, int dpi) {
     return -std::lround(points * dpi / 72.0);

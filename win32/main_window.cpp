@@ -89,7 +89,7 @@ bool MainWindow::create() {
     m_platform.attach(m_window, m_model, m_dpi);
 
     m_fonts = std::make_unique<FontSet>(m_dpi);
-    m_pictures = std::make_unique<SkinPictures>(m_instance, m_dpi > USER_DEFAULT_SCREEN_DPI);
+    m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(m_dpi));
     m_buttons.create(m_window, m_instance, *m_fonts);
     // The load step's scene makes the display.
     m_model.load();
@@ -131,9 +131,8 @@ void MainWindow::layOut(int dpi) {
                  display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->get(displayFont)), TRUE);
     m_fonts = std::move(fonts); // the old fonts go once no control uses them
-    const bool dense = dpi > USER_DEFAULT_SCREEN_DPI;
-    if (!m_pictures || m_pictures->dense() != dense) {
-        m_pictures = std::make_unique<SkinPictures>(m_instance, dense);
+    if (!m_pictures || m_pictures->density() != pictureDensityAt(dpi)) {
+        m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(dpi));
     }
     InvalidateRect(m_window, nullptr, FALSE);
 }

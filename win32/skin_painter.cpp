@@ -9,10 +9,23 @@ namespace varnik::win32 {
 
 HBITMAP SkinPictures::picture(int image) {
     Bitmap& bitmap = m_bitmaps[static_cast<std::size_t>(image - 1)];
-    if (!bitmap) {
-        const int id = (m_dense ? VARNIK_DENSE_KEY_BITMAP_BASE : VARNIK_KEY_BITMAP_BASE) + image;
+    if (bitmap) {
+        return bitmap.get();
+    }
+    const int id = m_density * VARNIK_KEY_PICTURE_BASE + image;
+    if (m_density == 1) {
         bitmap.reset(static_cast<HBITMAP>(
             LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        return bitmap.get();
+    }
+    HRSRC found = FindResourceW(m_instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    HGLOBAL loaded = found ? LoadResource(m_instance, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (bytes) {
+        if (!m_decoder) {
+            m_decoder.emplace();
+        }
+        bitmap = m_decoder->decode(bytes, SizeofResource(m_instance, found));
     }
     return bitmap.get();
 }
@@ -68,7 +81,7 @@ void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, Skin
     const Selection onCanvas(buffer.get(), canvas.get());
     SetDCBrushColor(buffer.get(), toColorRef(windowBackground));
     FillRect(buffer.get(), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    // Between densities the twice-as-dense pictures are scaled down smoothly.
+    // Between densities the next denser pictures are scaled down smoothly.
     SetStretchBltMode(buffer.get(), HALFTONE);
     SetBrushOrgEx(buffer.get(), 0, 0, nullptr);
     // No two keys overlap, and a shown highlight covers its normal picture exactly: each key

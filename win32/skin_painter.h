@@ -2,24 +2,28 @@
 #pragma once
 
 #include "handles.h"
+#include "png_decoder.h"
 #include "scene.h"
 
 #include <array>
+#include <optional>
 
 namespace varnik::win32 {
 
-/// The 36 key pictures of one density, read from the program's resources when first drawn.
+/// The 36 key pictures of one density (1x to 4x), read from the program's resources when first
+/// drawn: at 1x the bitmaps as drawn, at higher densities PNG files, decoded on the way.
 class SkinPictures {
 public:
-    SkinPictures(HINSTANCE instance, bool dense) : m_instance(instance), m_dense(dense) {}
+    SkinPictures(HINSTANCE instance, int density) : m_instance(instance), m_density(density) {}
 
     /// Image1 ... Image36; null if the resource is missing.
     HBITMAP picture(int image);
-    bool dense() const { return m_dense; }
+    int density() const { return m_density; }
 
 private:
     HINSTANCE m_instance;
-    bool m_dense;
+    int m_density;
+    std::optional<PngDecoder> m_decoder; ///< from the first dense picture on
     std::array<Bitmap, pictureCount> m_bitmaps;
 };
 

@@ -28,13 +28,18 @@ def bitmap(number, density=1):
     return x_desktop.Image.from_bmp(os.path.join(ASSETS, "keys", name))
 
 
-def _resampled(picture, width, height, rows=None):
-    """The picture scaled to width x height by bilinear sampling at pixel centres, as the
-    programs' smooth scaling does: the given rows of it (all by default), row after row."""
+# Where smooth scaling samples a picture for a screen pixel: Qt at the pixel's centre, Wine's
+# StretchBlt (HALFTONE) at its top left corner.
+CENTRES, CORNERS = 0.5, 0.0
+
+
+def _resampled(picture, width, height, rows=None, sampling=CENTRES):
+    """The picture scaled to width x height by bilinear sampling as the programs' smooth
+    scaling does: the given rows of it (all by default), row after row."""
     def taps(size, source):
         step = source / size
         for i in range(size):
-            at = min(max((i + 0.5) * step - 0.5, 0), source - 1)
+            at = min(max((i + sampling) * step - sampling, 0), source - 1)
             low = min(int(at), source - 2) if source > 1 else 0
             yield low, at - low
     columns = list(taps(width, picture.width))
@@ -57,13 +62,14 @@ def _distance(shown, expected):
         3 * len(shown))
 
 
-def drawn_density(shot, number, rect):
+def drawn_density(shot, number, rect, sampling=CENTRES):
     """The density whose picture `number`, scaled to the rectangle (left, top, width, height)
     the key is drawn on, lies nearest what the screen shows there; and the mean difference in
     levels for each density."""
     left, top, width, height = rect
     shown = [shot.at(left + x, top + y) for y in range(height) for x in range(width)]
-    distance = {density: _distance(shown, _resampled(bitmap(number, density), width, height))
+    distance = {density: _distance(shown, _resampled(bitmap(number, density), width, height,
+                                                     sampling=sampling))
                 for density in DENSITIES}
     return min(distance, key=distance.get), distance
 
