@@ -27,21 +27,25 @@ QRect deviceRect(std::size_t key, double scale) {
     return {at.left, at.top, at.width, at.height};
 }
 
-void paintFocusMark(QPainter& painter, const QRect& key, double scale, const QColor& colour) {
-    // One pixel of the layout wide, three pixels inside the key's edge: within its frame.
+void paintFocusMark(QPainter& painter, const QRect& key, double scale,
+                    const std::vector<QColor>& lines) {
+    // Each line one pixel of the layout wide, the first three pixels inside the key's edge:
+    // within its frame.
     const int width = std::max(1, static_cast<int>(std::lround(scale)));
-    const int inset = static_cast<int>(std::lround(3 * scale));
-    const QRectF mark = QRectF(key).adjusted(inset + width / 2.0, inset + width / 2.0,
-                                             -inset - width / 2.0, -inset - width / 2.0);
-    painter.setPen(QPen(colour, width));
+    int inset = static_cast<int>(std::lround(3 * scale));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(mark);
+    for (const QColor& colour : lines) {
+        const qreal middle = inset + width / 2.0;
+        painter.setPen(QPen(colour, width));
+        painter.drawRect(QRectF(key).adjusted(middle, middle, -middle, -middle));
+        inset += width;
+    }
 }
 
 } // namespace
 
 void paintSkin(QPainter& painter, const Scene& scene, double scale, SkinPictures& pictures,
-               const QColor& focusColour) {
+               const std::vector<QColor>& focusMark) {
     painter.save();
     // Device pixels from here on: the painter's own scaling is undone.
     painter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
@@ -56,7 +60,7 @@ void paintSkin(QPainter& painter, const Scene& scene, double scale, SkinPictures
         const QPixmap& picture = pictures.picture(image, density);
         painter.drawPixmap(QRectF(at), picture, QRectF(picture.rect()));
         if (scene.keys[key].focusMark) {
-            paintFocusMark(painter, at, scale, focusColour);
+            paintFocusMark(painter, at, scale, focusMark);
         }
     }
     painter.restore();

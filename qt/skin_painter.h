@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <array>
+#include <vector>
 
 class QPainter;
 
@@ -26,10 +27,11 @@ private:
 
 /// Paints the skin keys as the scene shows them, on the device pixels the layout's pixel rule
 /// gives at `scale` (device pixels per pixel at 96 dpi): a click then lands on exactly the
-/// pixels that show its key. The focus mark, where the scene has one, is a thin outline in
-/// `focusColour` inside the key's frame, over whichever picture the key shows.
+/// pixels that show its key. The focus mark, where the scene has one, is a thin outline inside
+/// the key's frame, over whichever picture the key shows: one line of the layout's pixel in
+/// each of `focusMark`'s colours, from the outside in.
 void paintSkin(QPainter& painter, const Scene& scene, double scale, SkinPictures& pictures,
-               const QColor& focusColour);
+               const std::vector<QColor>& focusMark);
 
 /// The window's logical area that skin key `key` covers at `scale`, to be painted again.
 QRect skinKeyArea(std::size_t key, double scale);

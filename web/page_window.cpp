@@ -323,7 +323,7 @@ void PageWindow::resized() {
 void PageWindow::displayChanged() {
     const DisplayScene& display = m_model.scene().display;
     m_display.set("value", display.text);
-    m_display["style"].set("backgroundColor", cssColour(display.background));
+    m_display["style"].set("backgroundColor", cssColour(display.background.design));
     m_display["style"].set("textAlign", std::string(display.rightAligned ? "right" : "left"));
 }
 
@@ -338,7 +338,7 @@ void PageWindow::skinKeyChanged(std::size_t key) {
 }
 
 void PageWindow::linkChanged() {
-    m_link["style"].set("color", cssColour(m_model.scene().linkColour));
+    m_link["style"].set("color", cssColour(m_model.scene().linkColour.design));
 }
 
 void PageWindow::focusButton(std::size_t button) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "units.h"
+#include "window_colours.h"
 
 #include <windows.h>
 
@@ -38,5 +39,11 @@ inline LONG fontHeight(double points, int dpi) {
 inline COLORREF toColorRef(BgrColour colour) {
     return RGB(red(colour), green(colour), blue(colour));
 }
+
+/// The colour a scene colour stands for: a colour of the tables, or the desktop's own.
+COLORREF toColorRef(const SceneColour& colour);
+
+/// Whether the user turned Windows' high-contrast setting on.
+bool highContrastOn();
 
 } // namespace varnik::win32

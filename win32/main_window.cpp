@@ -96,6 +96,7 @@ bool MainWindow::create() {
     if (!m_txtnum) {
         createDisplay(m_model.scene().display.rightAligned);
     }
+    m_model.setHighContrast(highContrastOn());
     // The load step puts the window in its normal state, however the program was started.
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
@@ -185,6 +186,16 @@ void MainWindow::focusButton(std::size_t button) {
     SetFocus(m_buttons.button(button));
 }
 
+void MainWindow::coloursChanged() {
+    InvalidateRect(m_window, nullptr, FALSE);
+    InvalidateRect(m_txtnum, nullptr, TRUE);
+}
+
+void MainWindow::onSystemColours() {
+    m_model.setHighContrast(highContrastOn());
+    coloursChanged(); // the desktop's colours may have changed with the setting or without it
+}
+
 void MainWindow::invalidate(const Twips& area) {
     if (m_window) {
         const RECT rect = pixelRect(area, m_dpi);
@@ -246,6 +257,16 @@ LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DPICHANGED:
         return onDpiChanged(hwnd, wParam, lParam);
+    // The high-contrast setting comes with a setting change, its colours with a colour change.
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) {
+            onSystemColours();
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        onSystemColours();
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_GETOBJECT:
         return onGetObject(hwnd, wParam, lParam);
     default:
@@ -321,7 +342,7 @@ HBRUSH MainWindow::onControlColour(HWND hwnd, HDC dc, HWND control, int type) {
                            reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     }
     const COLORREF background = toColorRef(m_model.scene().display.background);
-    SetTextColor(dc, toColorRef(DisplayScene::textColour));
+    SetTextColor(dc, toColorRef(m_model.scene().display.textColour));
     SetBkColor(dc, background);
     SetDCBrushColor(dc, background);
     return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));

@@ -5,6 +5,8 @@
 #include "resource_ids.h"
 #include "wide_text.h"
 
+#include <algorithm>
+
 namespace varnik::win32 {
 
 HBITMAP SkinPictures::picture(int image) {
@@ -49,7 +51,24 @@ void drawPicture(HDC target, HDC source, HBITMAP picture, const RECT& at) {
     }
 }
 
-void drawLink(HDC dc, BgrColour colour, HFONT linkFont, int dpi) {
+void drawFocusMark(HDC dc, const RECT& key, int dpi, const std::vector<SystemColour>& lines) {
+    RECT mark = focusMarkRect(key, dpi);
+    if (lines.empty()) {
+        DrawFocusRect(dc, &mark);
+        return;
+    }
+    const int width = std::max(1, MulDiv(1, dpi, USER_DEFAULT_SCREEN_DPI));
+    for (const SystemColour line : lines) {
+        SetDCBrushColor(dc, toColorRef(SceneColour(line)));
+        const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+        for (int i = 0; i < width; ++i) {
+            FrameRect(dc, &mark, brush);
+            InflateRect(&mark, -1, -1);
+        }
+    }
+}
+
+void drawLink(HDC dc, const SceneColour& colour, HFONT linkFont, int dpi) {
     RECT at = pixelRect(linkGeometry, dpi);
     const Selection font(dc, linkFont);
     SetBkMode(dc, TRANSPARENT); // the window's cream shows through
@@ -79,7 +98,7 @@ void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, Skin
         return;
     }
     const Selection onCanvas(buffer.get(), canvas.get());
-    SetDCBrushColor(buffer.get(), toColorRef(windowBackground));
+    SetDCBrushColor(buffer.get(), toColorRef(scene.background));
     FillRect(buffer.get(), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     // Between densities the next denser pictures are scaled down smoothly.
     SetStretchBltMode(buffer.get(), HALFTONE);
@@ -91,8 +110,7 @@ void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, Skin
         const int image = scene.keys[key].lit ? highlightImage(key) : normalImage(key);
         drawPicture(buffer.get(), source.get(), pictures.picture(image), at);
         if (scene.keys[key].focusMark) {
-            const RECT mark = focusMarkRect(at, dpi);
-            DrawFocusRect(buffer.get(), &mark);
+            drawFocusMark(buffer.get(), at, dpi, scene.focusMarkLines);
         }
     }
     drawLink(buffer.get(), scene.linkColour, linkFont, dpi);

@@ -29,12 +29,13 @@ private:
 
 /// Paints the client area as the scene shows it (background, pictures, focus mark, link label),
 /// at `dpi`, through an off-screen bitmap, so that a key changing its picture never flickers.
-/// The focus mark is the dotted focus rectangle of Windows' buttons, 3 pixels inside the key's
-/// edge at 96 dpi, drawn over whichever picture the key shows.
+/// The focus mark lies 3 pixels inside the key's edge at 96 dpi, over whichever picture the key
+/// shows: the dotted focus rectangle of Windows' buttons, or the scene's lines, each a pixel at
+/// 96 dpi, from the outside in.
 void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, SkinPictures& pictures,
                HFONT linkFont);
 
-/// Where the focus mark of a key drawn on `key` lies at `dpi`.
+/// Where the focus mark (its outermost line) of a key drawn on `key` lies at `dpi`.
 RECT focusMarkRect(const RECT& key, int dpi);
 
 } // namespace varnik::win32

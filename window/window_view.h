@@ -22,6 +22,10 @@ public:
     virtual void skinKeyChanged(std::size_t key) = 0;
     /// The link label's colour.
     virtual void linkChanged() = 0;
+    /// The window's colours, high contrast on or off: its background, the display's, the
+    /// link's and the focus mark's, all to be drawn again (the desktop's own colours may have
+    /// changed with them). A front end that never reports the setting hears nothing.
+    virtual void coloursChanged() {}
     /// Gives the keyboard focus to command button `button`.
     virtual void focusButton(std::size_t button) = 0;
 };
