@@ -30,4 +30,15 @@ public:
     virtual void focusButton(std::size_t button) = 0;
 };
 
+/// A view that draws nothing: the model on its own, in benchmarks and a front end's tests.
+class NoView : public WindowView {
+public:
+    void displayChanged() override {}
+    void pointButtonChanged() override {}
+    void operationChanged() override {}
+    void skinKeyChanged(std::size_t) override {}
+    void linkChanged() override {}
+    void focusButton(std::size_t) override {}
+};
+
 } // namespace varnik

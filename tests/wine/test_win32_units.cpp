@@ -174,16 +174,6 @@ void buttonIdentifiersMapToButtons(Checks& check) {
     check(CommandButtons::buttonOfId(100) == std::size_t{0}, "the first button");
 }
 
-class NoView : public WindowView {
-public:
-    void displayChanged() override {}
-    void pointButtonChanged() override {}
-    void operationChanged() override {}
-    void skinKeyChanged(std::size_t) override {}
-    void linkChanged() override {}
-    void focusButton(std::size_t) override {}
-};
-
 // The model's high-contrast scene, painted: the window's background, the link and the focus
 // mark's two lines in the colours of the desktop's (black) high-contrast theme.
 void highContrastDrawsInTheDesktopsColours(Checks& check) {
