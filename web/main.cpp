@@ -60,6 +60,8 @@ EMSCRIPTEN_BINDINGS(varnik) {
     function("onSkinKeyClick", &toWindow<&PageWindow::skinKeyClicked>);
     function("onPaste", &toWindow<&PageWindow::pasted>);
     function(
+        "onContrastChanged", +[](val) { page->window.contrastChanged(); });
+    function(
         "onBoxClosed", +[](val /*records*/, val /*observer*/) { page->platform.boxClosed(); });
     function(
         "onBoxMouseDown", +[](val event) { event.call<void>("preventDefault"); });

@@ -84,14 +84,33 @@ TypedKey typedKeyOf(val event) {
 
 } // namespace
 
-std::string cssColour(unsigned colour) {
-    return "rgb(" + std::to_string(red(colour)) + "," + std::to_string(green(colour)) + "," +
-           std::to_string(blue(colour)) + ")";
+std::string cssColour(const SceneColour& colour) {
+    if (colour.system) {
+        switch (*colour.system) {
+        case SystemColour::Window:
+            return "Canvas";
+        case SystemColour::Field:
+            return "Field";
+        case SystemColour::FieldText:
+            return "FieldText";
+        case SystemColour::Link:
+            return "LinkText";
+        case SystemColour::Highlight:
+            return "Highlight";
+        case SystemColour::HighlightText:
+            return "HighlightText";
+        }
+    }
+    const BgrColour bgr = colour.design;
+    return "rgb(" + std::to_string(red(bgr)) + "," + std::to_string(green(bgr)) + "," +
+           std::to_string(blue(bgr)) + ")";
 }
 
 PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const Messages& messages)
     : m_model(calculator, platform, *this, messages), m_platform(platform), m_root(byId("Form1")),
-      m_display(byId(displayName)), m_link(byId(linkName)) {
+      m_display(byId(displayName)), m_link(byId(linkName)),
+      m_moreContrast(val::global("window").call<val>(
+          "matchMedia", std::string("(prefers-contrast: more), (forced-colors: active)"))) {
     for (std::size_t b = 0; b < commandButtonCount; ++b) {
         m_buttons.push_back(byId(commandButton(b).name));
     }
@@ -103,6 +122,9 @@ PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const 
 void PageWindow::start() {
     showLanguage();
     m_model.load();
+    // The browser's more-contrast setting, or a high-contrast theme (forced colours).
+    contrastChanged();
+    listen(m_moreContrast, "change", "onContrastChanged");
     val window = val::global("window");
     val document = val::global("document");
     // The mouse anywhere on the page: a pressed key keeps the pointer's events, as desktops
@@ -308,6 +330,7 @@ void PageWindow::displayChanged() {
     const DisplayScene& display = m_model.scene().display;
     m_display.set("value", display.text);
     m_display["style"].set("backgroundColor", cssColour(display.background));
+    m_display["style"].set("color", cssColour(display.textColour));
     m_display["style"].set("textAlign", std::string(display.rightAligned ? "right" : "left"));
 }
 
@@ -325,6 +348,27 @@ void PageWindow::linkChanged() {
     // As a variable, which the page's style overrides when more contrast is asked for.
     m_link["style"].call<void>("setProperty", std::string("--link-colour"),
                                cssColour(m_model.scene().linkColour));
+}
+
+void PageWindow::coloursChanged() {
+    const Scene& scene = m_model.scene();
+    // The page's background around the window, and the window's own.
+    val::global("document")["documentElement"]["style"].call<void>(
+        "setProperty", std::string("--window-background"), cssColour(scene.background));
+    // The focus mark's lines from the outside in, one pixel each; none: the page's usual mark.
+    std::string lines;
+    for (std::size_t i = 0; i < scene.focusMarkLines.size(); ++i) {
+        lines += (i ? ", inset 0 0 0 " : "inset 0 0 0 ") + std::to_string(i + 1) + "px " +
+                 cssColour(scene.focusMarkLines[i]);
+    }
+    m_root["style"].call<void>(lines.empty() ? "removeProperty" : "setProperty",
+                               std::string("--mark-lines"), lines);
+    displayChanged();
+    linkChanged();
+}
+
+void PageWindow::contrastChanged() {
+    m_model.setHighContrast(m_moreContrast["matches"].as<bool>());
 }
 
 void PageWindow::focusButton(std::size_t button) {
