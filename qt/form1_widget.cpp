@@ -121,6 +121,7 @@ void Form1Widget::createCommandButtons() {
         const ButtonPart& button = commandButton(b);
         auto* widget = new QPushButton(QString::fromLatin1(button.caption), this);
         placeControl(widget, button.name, button.geometry);
+        widget->setAccessibleName(toQString(m_model.accessibleButtonName(b)));
         widget->setFont(toQFont(button.font, font()));
         QPalette colours = widget->palette();
         colours.setColor(QPalette::Button, toQColor(button.background));

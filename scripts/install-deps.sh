@@ -3,7 +3,7 @@
 # Installs the Debian packages a task needs, only those that are missing; for "web" also the
 # browser tests' npm packages (tests/web), for "web-bench" Lighthouse (bench/web), each pinned
 # by its folder's package-lock.json.
-# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web|web-bench [...]
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web|web-bench|screenreader [...]
 set -euo pipefail
 
 packages_for() {
@@ -33,6 +33,11 @@ packages_for() {
     # its own.
     web) echo "$(packages_for site)" chromium "$(command -v npm >/dev/null || echo npm)" ;;
     web-bench) packages_for web ;;
+    # The screen-reader tests: Orca and its voice pipeline (speech-dispatcher with espeak-ng,
+    # sound into ALSA's null device), a window manager for the windows Orca follows, and the
+    # locale data to build a Bengali locale from.
+    screenreader) echo orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng \
+        openbox locales xvfb xdotool dbus at-spi2-core chromium ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }

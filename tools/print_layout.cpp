@@ -95,6 +95,7 @@ int main() {
         const ButtonPart& button = commandButton(b);
         std::cout << "    {\"name\": " << quoted(button.name)
                   << ", \"caption\": " << quoted(button.caption)
+                  << ", \"accessibleName\": " << quoted(buttonAccessibleName(b))
                   << ", \"action\": " << quoted(actionName(buttonAction(b)))
                   << ", \"tabIndex\": " << button.tabIndex << ", " << rectangles(button.geometry)
                   << "}" << (i + 1 < commandButtonCount ? "," : "") << "\n";

@@ -49,8 +49,9 @@ BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
     listen(m_box, "mousedown", "onBoxMouseDown");
 }
 
-void BrowserPlatform::showMessage(std::string_view prompt) {
+void BrowserPlatform::showMessage(std::string_view prompt, std::string_view description) {
     byId("boxText").set("textContent", std::string(prompt));
+    byId("boxReason").set("textContent", std::string(description));
     m_focusBefore = val::global("document")["activeElement"];
     m_boxShown = true;
     m_box.call<void>("showModal"); // Enter presses its OK button, Escape closes it
@@ -66,6 +67,10 @@ void BrowserPlatform::boxClosed() {
     if (m_model) {
         m_model->messageClosed();
     }
+}
+
+void BrowserPlatform::announce(std::string_view text) {
+    byId("announcement").set("textContent", std::string(text));
 }
 
 bool BrowserPlatform::openWebAddress(std::string_view address) {
@@ -98,6 +103,7 @@ void BrowserPlatform::endProgram() {
     // An installed app's window closes; a tab opened by the user stays, so the calculator gives
     // way to a line saying that it has ended.
     m_ended = true;
+    announce(""); // what it said last is no part of the page that stays
     val::global("window").call<void>("close");
     byId("Form1")["style"].set("display", std::string("none"));
     byId("ended").set("hidden", false);

@@ -24,7 +24,8 @@ public:
 
     void attach(Form1& model) { m_model = &model; }
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;

@@ -117,6 +117,11 @@ PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const 
     for (std::size_t k = 0; k < skinKeyCount; ++k) {
         m_keys.push_back(byId(pictureName(normalImage(k))));
     }
+    // The About button always opens a box. Told so, a screen reader also takes it for a control
+    // that wants the keys: focused at start-up, it puts Orca in its focus mode, which the
+    // window's application region then keeps, so that typed keys reach the calculator.
+    m_buttons[aboutButton].call<void>("setAttribute", std::string("aria-haspopup"),
+                                      std::string("dialog"));
 }
 
 void PageWindow::start() {
@@ -187,6 +192,10 @@ void PageWindow::showLanguage() {
     for (std::size_t k = 0; k < m_keys.size(); ++k) {
         m_keys[k].call<void>("setAttribute", std::string("aria-label"),
                              std::string(m_model.accessibleKey(k).name));
+    }
+    for (std::size_t b = 0; b < m_buttons.size(); ++b) {
+        m_buttons[b].call<void>("setAttribute", std::string("aria-label"),
+                                std::string(m_model.accessibleButtonName(b)));
     }
     // The installed app's name and description in the same language, where the site has them.
     if (language != "en") {

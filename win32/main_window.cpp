@@ -91,6 +91,13 @@ bool MainWindow::create() {
     m_fonts = std::make_unique<FontSet>(m_dpi);
     m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(m_dpi));
     m_buttons.create(m_window, m_instance, *m_fonts);
+    // Screen readers ask each button itself for its name.
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        SetWindowLongPtrW(m_buttons.button(b), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_buttonProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(m_buttons.button(b), GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(&MainWindow::buttonProcedure)));
+    }
     // The load step's scene makes the display.
     m_model.load();
     if (!m_txtnum) {
@@ -160,6 +167,9 @@ void MainWindow::displayChanged() {
         GetWindowTextW(m_txtnum, shown.data(), static_cast<int>(shown.size()))));
     if (shown != text) {
         SetWindowTextW(m_txtnum, text.c_str());
+        // Screen readers that watch the display hear it change: Wine's edit control does not
+        // say so itself (measured), and a second event where Windows' does costs nothing.
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_txtnum, OBJID_CLIENT, CHILDID_SELF);
     }
     // The background, the flash's included, is asked for as the display paints.
     InvalidateRect(m_txtnum, nullptr, TRUE);
@@ -233,6 +243,15 @@ LRESULT CALLBACK MainWindow::displayProcedure(HWND hwnd, UINT message, WPARAM wP
         return self->onDisplayGetObject(hwnd, wParam, lParam);
     }
     return CallWindowProcW(self->m_editProcedure, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::buttonProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_GETOBJECT) {
+        return self->onButtonGetObject(hwnd, wParam, lParam);
+    }
+    return CallWindowProcW(self->m_buttonProcedure, hwnd, message, wParam, lParam);
 }
 
 LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -378,6 +397,7 @@ void MainWindow::onClose(HWND) {
 }
 
 void MainWindow::onDestroy(HWND) {
+    m_platform.detach();
     m_window = nullptr;
     PostQuitMessage(0);
 }
@@ -395,6 +415,9 @@ LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     startCom();
+    if (const auto answer = m_platform.answerGetObject(wParam, lParam)) {
+        return *answer;
+    }
     if (const auto answer = answerGetObject(hwnd, wParam, lParam, m_model)) {
         return *answer;
     }
@@ -408,6 +431,18 @@ LRESULT MainWindow::onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) 
         return *answer;
     }
     return CallWindowProcW(m_editProcedure, hwnd, WM_GETOBJECT, wParam, lParam);
+}
+
+LRESULT MainWindow::onButtonGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    startCom();
+    const auto button = CommandButtons::buttonOfId(GetDlgCtrlID(hwnd));
+    if (button) {
+        const std::wstring name = toWide(m_model.accessibleButtonName(*button));
+        if (const auto answer = answerNamedGetObject(hwnd, wParam, lParam, name)) {
+            return *answer;
+        }
+    }
+    return CallWindowProcW(m_buttonProcedure, hwnd, WM_GETOBJECT, wParam, lParam);
 }
 
 } // namespace varnik::win32

@@ -15,7 +15,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 import skin_pictures  # noqa: E402
 import window_layout  # noqa: E402
-from window_layout import bare, layout, link_centre, link_rect, skin, tab_order  # noqa: E402
+from window_layout import (accessible_name, bare, layout, link_centre, link_rect, skin,  # noqa: E402
+                           tab_order)
 
 TITLE = "Varnik Calculator"
 BINARY = ASSETS = LAYOUT = None  # set from the command line
@@ -40,23 +41,24 @@ class CalculatorCase(unittest.TestCase):
     def expect_display(self, text):
         harness.poll_equal("display text", self.s.display_text, text)
 
-    def expect_focus(self, name):
-        harness.poll_equal("focused button", self.s.focused_name, name)
+    def expect_focus(self, caption):
+        harness.poll_equal("focused button", self.s.focused_name, accessible_name(caption))
 
-    def tab_to(self, name):
-        """Presses Tab as often as the Tab order needs to reach name, then checks the focus.
+    def tab_to(self, caption):
+        """Presses Tab as often as the Tab order needs to reach the button of this caption,
+        then checks the focus.
 
         The Tab stops are the focusable, enabled buttons that the screen reader lists.
         """
         nodes = self.s.tree()
         stops = {node.name for node in nodes if node.role == "push button"
                  and {"focusable", "sensitive"} <= set(node.states)}
-        cycle = [caption for caption in tab_order() if caption in stops]
+        cycle = [name for name in map(accessible_name, tab_order()) if name in stops]
         current = next(node.name for node in nodes if "focused" in node.states)
-        steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
+        steps = (cycle.index(accessible_name(caption)) - cycle.index(current)) % len(cycle)
         if steps:
             self.s.key(*["Tab"] * steps)
-        self.expect_focus(name)
+        self.expect_focus(caption)
 
     def press_buttons(self, *names):
         for name in names:

@@ -41,6 +41,13 @@ def tab_order():
     return captions[start:] + captions[:start]
 
 
+def accessible_name(caption):
+    """What a screen reader calls the hidden button of this caption, in English; a name that is
+    no caption of the table ("OK") stays as it is."""
+    return next((button["accessibleName"] for button in layout()["commandButtons"]
+                 if button["caption"] == caption), caption)
+
+
 def bare():
     """A point of the bare window, just right of the one key."""
     (_, y), _, (left, _, _, _) = skin("1")

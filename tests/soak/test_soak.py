@@ -50,6 +50,7 @@ FORWARD = ["M +", "M -", "M Rc", "/", "="]
 BACKWARD = ["Quit", "Clear", "Clear Memory", "7", "8", "9", "+", "4", "5", "6", "-", "1", "2",
             "3", "X", "0"]
 ANCHOR = "About "
+ANCHOR_NAME = "About"  # what a screen reader calls it
 POINT = "."
 TAB_ORDER = [ANCHOR] + FORWARD + [POINT] + BACKWARD[::-1][:-1]
 PRESSABLE = [ANCHOR, POINT] + FORWARD + BACKWARD[1:]
@@ -62,6 +63,13 @@ TYPED_KEYS = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "KP_Decimal", "K
 EQUALS_KEYS = ["KP_Enter", "Return"]
 # What another program offers on the clipboard at the start: a number in Bengali digits.
 OFFERED_TEXT = "\u09e8.\u09eb"
+
+
+def button_names(layout):
+    """What a screen reader calls each hidden button, {caption: name}."""
+    with open(layout, encoding="utf-8") as file:
+        return {button["caption"]: button["accessibleName"]
+                for button in json.load(file)["commandButtons"]}
 
 
 def skin_keys(layout):
@@ -341,17 +349,17 @@ class Driver:
             raise AssertionError(f"input driver ended with {self.process.returncode}")
 
 
-def tab_to(session, name):
+def tab_to(session, names, caption):
     """Tabs to a hidden button as the accessibility bus reports the focus and Tab stops."""
     nodes = session.tree()
     stops = {node.name for node in nodes if node.role == "push button"
              and {"focusable", "sensitive"} <= set(node.states)}
-    cycle = [caption for caption in TAB_ORDER + ["Quit"] if caption in stops]
+    cycle = [names[c] for c in TAB_ORDER + ["Quit"] if names[c] in stops]
     current = next(node.name for node in nodes if "focused" in node.states)
-    steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
+    steps = (cycle.index(names[caption]) - cycle.index(current)) % len(cycle)
     if steps:
         session.key(*["Tab"] * steps)
-    harness.poll_equal("focused button", session.focused_name, name)
+    harness.poll_equal("focused button", session.focused_name, names[caption])
 
 
 def check_window(session, where):
@@ -362,7 +370,7 @@ def check_window(session, where):
     text = session.display_text()
     assert len(text) <= DISPLAY_LIMIT, f"{where}: {len(text)} characters on display: {text!r}"
     focused = session.focused_name()
-    assert focused == ANCHOR, f"{where}: the focus is on {focused!r}, not {ANCHOR!r}"
+    assert focused == ANCHOR_NAME, f"{where}: the focus is on {focused!r}, not {ANCHOR_NAME!r}"
     return text
 
 
@@ -437,8 +445,9 @@ def soak_once(args):
         elapsed = time.monotonic() - start
 
         # Still answers: a computation on the hidden keypad.
-        for name in ["Clear", "1", "2", "+", "3", "="]:
-            tab_to(session, name)
+        names = button_names(args.layout)
+        for caption in ["Clear", "1", "2", "+", "3", "="]:
+            tab_to(session, names, caption)
             session.key("space")
         harness.poll_equal("display after 12 + 3 =", session.display_text, "15")
 

@@ -111,9 +111,15 @@ class Calculator {
         calculator.obstacles = obstacles;
         await page.goto(url + query);
         if (started) {
-            await calculator.expectFocus("About ");
+            await calculator.expectStarted();
         }
         return calculator;
+    }
+
+    /// Started: the focus rests on About, named in the page's language.
+    async expectStarted() {
+        await pollEqual("the focus on a hidden button", async () =>
+            (await this.focused())?.startsWith("button:"), true);
     }
 
     constructor(context, page, layout, skin) {
@@ -157,7 +163,7 @@ class Calculator {
     }
 
     async boxes() {
-        return (await this.nodes()).filter((n) => n.role === "dialog").map((n) => n.name);
+        return (await this.nodes()).filter((n) => n.role === "alertdialog").map((n) => n.name);
     }
 
     async screenshot() {
@@ -234,16 +240,23 @@ class Calculator {
         await this.key(...[...text].map((c) => TYPED[c] || c));
     }
 
+    /// What a screen reader calls the hidden button with this caption; a name that is no
+    /// caption ("OK") stays as it is.
+    buttonName(caption) {
+        const button = this.layout.commandButtons.find((b) => b.caption === caption);
+        return button ? button.accessibleName : caption;
+    }
+
     /// Tabs to the hidden button with this caption: as often as the Tab order of the enabled
     /// buttons needs, then checks the focus.
     async tabTo(caption) {
         const nodes = await this.nodes();
         const enabled = new Set(nodes.filter((n) => n.role === "button" && !n.disabled)
             .map((n) => n.name));
-        const cycle = this.layout.commandButtons.map((b) => b.caption.trim())
+        const cycle = this.layout.commandButtons.map((b) => b.accessibleName)
             .filter((c) => enabled.has(c));
         const from = cycle.indexOf(nodes.find((n) => n.focused).name);
-        const steps = (cycle.indexOf(caption.trim()) - from + cycle.length) % cycle.length;
+        const steps = (cycle.indexOf(this.buttonName(caption)) - from + cycle.length) % cycle.length;
         await this.key(...Array(steps).fill("Tab"));
         await this.expectFocus(caption);
     }
@@ -284,7 +297,7 @@ class Calculator {
     }
 
     async expectFocus(caption) {
-        await pollEqual("the focused button", () => this.focused(), `button:${caption.trim()}`);
+        await pollEqual("the focused button", () => this.focused(), `button:${this.buttonName(caption)}`);
     }
 
     async offerClipboard(text) {

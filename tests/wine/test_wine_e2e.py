@@ -8,10 +8,13 @@ browser, and what screen readers are told. The shared scenarios (tests/scenarios
 with WindowsProgram as their driver.
 
 Usage: test_wine_e2e.py --program varnik-calculator.exe --probe probe.exe --assets assets
-                        --layout layout.json [unittest options]
+                        --layout layout.json --uia_double UIAutomationCore.dll
+                        [unittest options]
 """
 
+import json
 import os
+import shutil
 import stat
 import sys
 import tempfile
@@ -27,12 +30,13 @@ import wine_harness as harness  # noqa: E402
 import window_layout  # noqa: E402
 from window_layout import bare, layout, link_centre, link_rect, pixels, skin, tab_order  # noqa: E402
 
-PROGRAM = PROBE = ASSETS = LAYOUT = None  # from the command line
+PROGRAM = PROBE = ASSETS = LAYOUT = UIA_DOUBLE = None  # from the command line
 # One X server and Wine prefix for every case: a prefix takes seconds to make, a program a
 # quarter of one to start. The screen has room for the window at 200 %.
 DESKTOP = None
 BROWSER_LOG = None
 HOT_TRACKED = 0x80  # STATE_SYSTEM_HOTTRACKED
+ROLE_ALERT = 8  # ROLE_SYSTEM_ALERT
 
 
 def title():
@@ -107,6 +111,20 @@ class WindowsProgram(unittest.TestCase):
 
     def open_box(self):
         return harness.poll("a message box", lambda: DESKTOP.ask("box"))
+
+    def told(self, text):
+        """Waits until the last text the window told screen readers is `text`, through its MSAA
+        alert (Wine has no UI Automation notifications); returns the box alerts heard."""
+        heard, boxes = [], []
+        def hear():
+            for event in DESKTOP.ask("events"):
+                if event["event"] == "alert" and event["role"] == ROLE_ALERT:
+                    heard.append(event["name"])
+                elif event["event"] == "alert" and event["class"] == "#32770":
+                    boxes.append(event)
+            return heard and heard[-1] == text
+        harness.poll(f"screen readers told {text!r} (heard {heard})", hear)
+        return boxes
 
     def close_box(self, key):
         """Presses key on the open box; waits until it has gone."""
@@ -267,9 +285,15 @@ class WindowsProgram(unittest.TestCase):
         self.p = DESKTOP.start(PROGRAM, "--language", "bn")
         self.addCleanup(self.p.end)
         names = [c["name"] for c in DESKTOP.ask("accessible")]
-        self.assertLessEqual({"সাত", "যোগ", "ভাগ", "সমান", "মুছুন", "সমাপ্ত", "ডিসপ্লে"},
-                             set(names))
+        self.assertLessEqual({"সাত", "যোগ", "ভাগ", "সমান", "মুছুন", "সমাপ্ত", "ডিসপ্লে", "গুণ",
+                              "দশমিক", "মেমরি যোগ", "মেমরি দেখান", "মেমরি মুছুন"}, set(names))
         self.assertNotIn("seven", names)
+        self.assertFalse({"X", "M Rc", "."} & set(names), "no button is named by its caption")
+        DESKTOP.ask("events")  # listens from now on
+        self.p.key("7", "plus", "5", "Return")
+        self.told("12")  # in Latin digits, which a Bengali voice reads
+        self.p.key("Escape")
+        self.told("ফাঁকা")  # "blank"
         self.assertIn("Clear Memory", [c["text"] for c in self.p.controls()],
                       "the hidden buttons keep their captions")
         self.p.key("space")  # About
@@ -278,6 +302,64 @@ class WindowsProgram(unittest.TestCase):
         self.assertTrue(any(text.startswith(title() + " \u09e7.") for text in box["texts"]),
                         box)
         self.close_box("Return")
+
+    # What screen readers are told after each key: keys typed, then the text told last.
+    TOLD = [
+        ("the result", ("7", "plus", "5", "Return"), "12"),
+        ("the blank display", ("Escape",), "blank"),
+        ("Backspace", ("4", "2", "BackSpace"), "4"),
+        ("the reason of a failure", ("1", "slash", "0", "Return"), "Cannot divide by zero"),
+    ]
+
+    def test_screen_readers_are_told_each_result(self):
+        DESKTOP.ask("events")  # listens from now on
+        for name, keys, text in self.TOLD:
+            self.p.key(*keys)
+            boxes = self.told(text)
+        # The equals box: its prompt stays empty, its accessible description gives the reason,
+        # and it raises an alert as it opens.
+        box = self.open_box()
+        self.assertEqual([text for text in box["texts"] if text], [], "an empty prompt")
+        boxes = boxes or harness.poll("the box's alert", lambda: [
+            e for e in DESKTOP.ask("events") if e["event"] == "alert" and e["class"] == "#32770"])
+        self.assertEqual([b["description"] for b in boxes], ["Cannot divide by zero"])
+        self.close_box("Return")
+
+    def test_ui_automation_notifications(self):
+        """Where Windows has UI Automation notification events, the texts go there instead, from
+        the window's provider, which only adds to its MSAA objects. Wine has none: a stand-in
+        core library beside the program records what the program hands it."""
+        self.p.end()
+        folder = tempfile.mkdtemp(prefix="varnik-uia-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        for path in (PROGRAM, UIA_DOUBLE):
+            shutil.copy(path, folder)
+        self.p = DESKTOP.start(os.path.join(folder, os.path.basename(PROGRAM)))
+        self.addCleanup(self.p.end)
+        DESKTOP.ask("events")
+        self.p.key("7", "plus", "5", "Return")
+        log = os.path.join(folder, os.path.basename(UIA_DOUBLE) + ".log")
+
+        def calls():
+            if not os.path.exists(log):
+                return []
+            with open(log, encoding="utf-8") as lines:
+                return [json.loads(line) for line in lines]
+        override = 0x2 | 0x8 | 0x20  # server side, overriding, called on the window's thread
+        notified = harness.poll("the notification of 12", lambda: [
+            call for call in calls() if call["call"] == "notify"] if any(
+                call.get("text") == "12" for call in calls()) else None)
+        self.assertEqual([call["text"] for call in notified], ["7", "5", "12"])
+        for call in notified:
+            self.assertEqual((call["kind"], call["processing"], call["options"], call["host"]),
+                             (2, 3, override, "VarnikCalculatorForm1"),
+                             "action completed, the most recent, from the window's provider")
+        self.assertEqual(len({call["activity"] for call in notified}), 1)
+        DESKTOP.ask("uiaroot")
+        harness.poll("UI Automation's root query answered", lambda: any(
+            call == {"call": "root", "options": override} for call in calls()))
+        self.assertFalse([e for e in DESKTOP.ask("events") if e["role"] == ROLE_ALERT],
+                         "told once: no MSAA alert beside the notifications")
 
     def test_about_box(self):
         self.p.key("space")  # the About button has the focus after start-up
@@ -350,7 +432,9 @@ class WindowsProgram(unittest.TestCase):
                                                *action["pixels"][2:]], key["name"])
         # The keys, then every child window: the 23 buttons and the display, named as on Linux.
         self.assertEqual(len(children), len(keys) + len(layout()["commandButtons"]) + 1)
-        self.assertEqual([c["name"] for c in children].count("Display"), 1)
+        self.assertEqual([c["name"] for c in children[len(keys):]],
+                         [b["accessibleName"] for b in layout()["commandButtons"]] + ["Display"],
+                         "the hidden buttons in words, then the display")
         walked = DESKTOP.ask("navigate")
         self.assertEqual(walked["forward"], [c["name"] for c in children])
         self.assertEqual(walked["backward"], [c["name"] for c in reversed(children)])
@@ -496,4 +580,4 @@ class Densities(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    harness.run_tests(globals(), "program", "probe", "assets", "layout")
+    harness.run_tests(globals(), "program", "probe", "assets", "layout", "uia_double")
