@@ -36,6 +36,8 @@ FONT_FILE = "ZelvikNormal.ttf"
 DENSITIES = (1, 2)
 # Screens' device pixels per CSS pixel, as steps: a screen between two is taken as the higher.
 SCREEN_DENSITIES = (1, 1.25, 1.5, 2, 2.5, 3, 4)
+# The sheets: the normal pictures, which the first paint shows, and the highlights.
+SHEETS = (("keys", "normalImage"), ("lit", "highlightImage"))
 # The icons: (file in the site, file in assets/icons); the maskable ones fill their square, with
 # everything that matters inside the middle circle that a phone's mask always keeps.
 ICONS = {"icon-32.png": "varnik-calculator-32.png", "icon-192.png": "varnik-calculator-192.png",
@@ -66,9 +68,6 @@ def suffix(density):
     return "" if density == 1 else f"@{density}x"
 
 
-SHEETS = (("keys", "normalImage"), ("lit", "highlightImage"))
-
-
 def write_sprites(keys, assets, background, out):
     """keys.png and lit.png, and their denser twins keys@2x.png and lit@2x.png, on the
     window's background."""
@@ -92,7 +91,8 @@ def vector_picture(path, prefix, x, y):
     """One key's drawing as a part of a sheet: at (x, y), clipped to its size, its ids made
     its own."""
     with open(path, encoding="utf-8") as file:
-        attributes, body = re.fullmatch(r"\s*<svg ([^>]*)>(.*)</svg>\s*", file.read(), re.S).groups()
+        drawing = re.fullmatch(r"\s*<svg ([^>]*)>(.*)</svg>\s*", file.read(), re.S)
+    attributes, body = drawing.groups()
     attributes = re.sub(r'\s*xmlns="[^"]*"', "", attributes).strip()
     body = re.sub(r'(id="|url\(#|href="#)', rf"\g<1>{prefix}", body)
     return f'<svg x="{x}" y="{y}" {attributes}>{body}</svg>'
@@ -203,13 +203,14 @@ def page(layout, places, sheet, texts, web):
                       f'style="{box(button["pixels"])}">{html.escape(button["caption"])}</button>')
     # The words the page shows when its program cannot start, in every language: the program,
     # which knows the user's language, is what did not come.
-    not_started = {language: [texts[language]["page not started"], texts[language]["page try again"]]
-                   for language in texts}
+    not_started = {language: [words["page not started"], words["page try again"]]
+                   for language, words in texts.items()}
     start_check = string.Template(compact_js(read_template(web, "start_check.js"))).substitute(
         texts=json.dumps(not_started, ensure_ascii=False, sort_keys=True))
     english = texts["en"]
     return string.Template(read_template(web, "page.html")).substitute(
-        title=html.escape(layout["caption"]), description=html.escape(english["manifest description"]),
+        title=html.escape(layout["caption"]),
+        description=html.escape(english["manifest description"]),
         short_name=html.escape(english["manifest short_name"]), theme=hex_colour(GREEN),
         style=compact_css(read_template(web, "page.css")) + "\n" + "\n".join(rules),
         client="width:{2}px;height:{3}px".format(*layout["client"]["pixels"]),
@@ -320,7 +321,8 @@ def main():
     places, width, height = write_sprites(keys, args.assets, layout["client"]["background"],
                                           args.out)
     write_vector_sprites(keys, args.assets, places, width, height, args.out)
-    shutil.copyfile(os.path.join(args.assets, "fonts", FONT_FILE), os.path.join(args.out, FONT_FILE))
+    shutil.copyfile(os.path.join(args.assets, "fonts", FONT_FILE),
+                    os.path.join(args.out, FONT_FILE))
     for name, source in ICONS.items():
         shutil.copyfile(os.path.join(args.assets, "icons", source), os.path.join(args.out, name))
     screenshots = copy_screenshots(args.assets, args.out)
