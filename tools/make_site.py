@@ -31,8 +31,9 @@ from make_catalogue import read_mo
 GAP = 1  # pixels between the pictures of the sprite sheet
 FONT_FILE = "ZelvikNormal.ttf"
 # The key pictures' bitmaps the page uses (Image1.bmp, Image1@2x.bmp …), drawn for their pixel
-# grid and at 1x the described pictures exactly; wherever a screen needs more, the vector
-# drawings (Image1.svg …), which are smaller than any denser sheet.
+# grid and at 1x the described pictures exactly: on screens of about their density, while the
+# window is at most its own size. Scaled up, the window's keys come from the vector drawings
+# (Image1.svg …), sharp at any scale and smaller than the 2x sheet.
 DENSITIES = (1, 2)
 # Screens' device pixels per CSS pixel, as steps: a screen between two is taken as the higher.
 SCREEN_DENSITIES = (1, 1.25, 1.5, 2, 2.5, 3, 4)
@@ -111,11 +112,12 @@ def write_vector_sprites(keys, assets, places, width, height, out):
 
 def needs_at_most(density, window):
     """A media query true where the window's pictures are drawn with at most `density` screen
-    pixels per picture pixel: the screen's density times the window's scale, which is the
-    smaller of the viewport's width and height over the window's."""
+    pixels per picture pixel (the screen's density times the window's scale, which is the
+    smaller of the viewport's width and height over the window's) on a screen of more than
+    half that density."""
     width, height = window
     queries = []
-    for screen in (s for s in SCREEN_DENSITIES if s <= density):
+    for screen in (s for s in SCREEN_DENSITIES if density / 2 < s <= density):
         for side, size in (("width", width), ("height", height)):
             queries.append(f"(max-resolution:{screen}dppx) and "
                            f"(max-{side}:{size * density / screen:g}px)")
