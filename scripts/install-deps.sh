@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing; for "web" also the
-# browser tests' npm packages (tests/web), for "web-bench" Lighthouse (bench/web), each pinned
-# by its folder's package-lock.json.
+# browser tests' npm packages (tests/web), for "web-bench" Lighthouse (bench/web/lighthouse),
+# each pinned by its folder's package-lock.json.
 # Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web|web-bench|screenreader [...]
 set -euo pipefail
 
@@ -72,12 +72,12 @@ install_packages() {
 for group in "$@"; do
     case "$group" in
     web) folder=tests/web ;;
-    web-bench) folder=bench/web ;;
+    web-bench) folder=bench/web/lighthouse ;;
     *) continue ;;
     esac
     folder=$(dirname "$0")/../$folder
     if [ ! -d "$folder/node_modules" ] || [ "$folder/package-lock.json" -nt "$folder/node_modules" ]; then
-        echo "Installing the npm packages of $(basename "$(dirname "$folder")")/$(basename "$folder")"
+        echo "Installing the npm packages of ${folder#*/../}"
         (cd "$folder" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
     fi
 done
