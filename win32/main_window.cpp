@@ -89,7 +89,7 @@ bool MainWindow::create() {
     m_platform.attach(m_window, m_model, m_dpi);
 
     m_fonts = std::make_unique<FontSet>(m_dpi);
-    m_pictures = std::make_unique<SkinPictures>(m_instance, m_dpi > USER_DEFAULT_SCREEN_DPI);
+    m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(m_dpi));
     m_buttons.create(m_window, m_instance, *m_fonts);
     // Screen readers ask each button itself for its name.
     for (std::size_t b = 0; b < commandButtonCount; ++b) {
@@ -103,6 +103,7 @@ bool MainWindow::create() {
     if (!m_txtnum) {
         createDisplay(m_model.scene().display.rightAligned);
     }
+    m_model.setHighContrast(highContrastOn());
     // The load step puts the window in its normal state, however the program was started.
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
@@ -138,9 +139,8 @@ void MainWindow::layOut(int dpi) {
                  display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->get(displayFont)), TRUE);
     m_fonts = std::move(fonts); // the old fonts go once no control uses them
-    const bool dense = dpi > USER_DEFAULT_SCREEN_DPI;
-    if (!m_pictures || m_pictures->dense() != dense) {
-        m_pictures = std::make_unique<SkinPictures>(m_instance, dense);
+    if (!m_pictures || m_pictures->density() != pictureDensityAt(dpi)) {
+        m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(dpi));
     }
     InvalidateRect(m_window, nullptr, FALSE);
 }
@@ -194,6 +194,16 @@ void MainWindow::linkChanged() {
 
 void MainWindow::focusButton(std::size_t button) {
     SetFocus(m_buttons.button(button));
+}
+
+void MainWindow::coloursChanged() {
+    InvalidateRect(m_window, nullptr, FALSE);
+    InvalidateRect(m_txtnum, nullptr, TRUE);
+}
+
+void MainWindow::onSystemColours() {
+    m_model.setHighContrast(highContrastOn());
+    coloursChanged(); // the desktop's colours may have changed with the setting or without it
 }
 
 void MainWindow::invalidate(const Twips& area) {
@@ -266,6 +276,16 @@ LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DPICHANGED:
         return onDpiChanged(hwnd, wParam, lParam);
+    // The high-contrast setting comes with a setting change, its colours with a colour change.
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) {
+            onSystemColours();
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        onSystemColours();
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_GETOBJECT:
         return onGetObject(hwnd, wParam, lParam);
     default:
@@ -341,7 +361,7 @@ HBRUSH MainWindow::onControlColour(HWND hwnd, HDC dc, HWND control, int type) {
                            reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     }
     const COLORREF background = toColorRef(m_model.scene().display.background);
-    SetTextColor(dc, toColorRef(DisplayScene::textColour));
+    SetTextColor(dc, toColorRef(m_model.scene().display.textColour));
     SetBkColor(dc, background);
     SetDCBrushColor(dc, background);
     return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));

@@ -44,6 +44,7 @@ public:
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override;
     void focusButton(std::size_t button) override;
+    void coloursChanged() override;
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,6 +67,7 @@ private:
     void onClose(HWND hwnd);
     void onDestroy(HWND hwnd);
     LRESULT onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    void onSystemColours();
     LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
     LRESULT onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
     LRESULT onButtonGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);

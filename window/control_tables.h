@@ -38,6 +38,8 @@ enum class Command {
     CopyLatin, ///< the display with ASCII digits
     Paste,
     ContextMenu,
+    FocusNext,     ///< the focus to the next hidden button in tab order, round and round
+    FocusPrevious, ///< the same backwards
 };
 
 /// What a click on a key, a typed key or a menu item runs.
@@ -212,6 +214,10 @@ inline constexpr FontRow linkFont{"Arial", 9, false};
 inline constexpr const char* linkCaption = "http://www.varnik.example.org";
 inline constexpr const char* linkTarget = "http://www.varnik.example.org/home.html?calculator";
 inline constexpr int linkLayer = 12;
+
+/// The keyboard's focus on a hidden button marks its twin on the skin: a one-pixel outline this
+/// many pixels inside the key's edge, within its frame.
+inline constexpr int focusMarkInset = 3;
 
 inline constexpr const char* operationLabelName = "Label2";
 inline constexpr Twips operationLabelGeometry{960, 120, 1215, 255};

@@ -32,6 +32,25 @@ void Form1::HideAll() {
     m_hover.HideAll();
 }
 
+void Form1::setHighContrast(bool on) {
+    if (m_highContrast == on) {
+        return;
+    }
+    m_highContrast = on;
+    const WindowColours& colours = windowColours(on);
+    m_scene.background = colours.background;
+    m_scene.focusMarkLines = colours.focusMarkLines;
+    m_hover.setColours(colours);
+    colourDisplay();
+    m_view.coloursChanged();
+}
+
+void Form1::colourDisplay() {
+    const WindowColours& colours = windowColours(m_highContrast);
+    m_scene.display.background = m_flashing ? colours.flashBackground : colours.displayBackground;
+    m_scene.display.textColour = m_flashing ? colours.flashText : colours.displayText;
+}
+
 PointerTarget Form1::targetAt(float x, float y) const {
     return varnik::targetAt(x, y, m_scene);
 }
@@ -208,7 +227,7 @@ void Form1::messageClosed() {
 void Form1::timerFired() {
     if (m_flashing) {
         m_flashing = false;
-        m_scene.display.background = displayBackground;
+        colourDisplay();
         m_view.displayChanged();
     }
 }
@@ -309,6 +328,10 @@ void Form1::runCommand(Command command) {
                              static_cast<float>(displayGeometry.top + displayGeometry.height),
                              false);
         break;
+    case Command::FocusNext:
+    case Command::FocusPrevious:
+        m_view.focusButton(nextFocus(command == Command::FocusPrevious));
+        break;
     }
 }
 
@@ -345,9 +368,9 @@ void Form1::signalError() {
     m_platform.signalError();
     // Seen where no sound is heard: the display flashes until the timer ends it. A failure
     // during the flash starts it afresh.
-    m_flashing = true;
-    if (m_scene.display.background != displayFlashColour) {
-        m_scene.display.background = displayFlashColour;
+    if (!m_flashing) {
+        m_flashing = true;
+        colourDisplay();
         m_view.displayChanged();
     }
     m_platform.startTimer(displayFlashMilliseconds);

@@ -49,6 +49,12 @@ public:
     /// Hides every highlight picture and gives the link label its rest colour.
     void HideAll();
 
+    /// The desktop's high-contrast setting, as the front end reads it from its platform, at
+    /// start and whenever it changes: on, the window's background, the display, the link and
+    /// the focus mark take the desktop's readable colours (windowColours()); off, the
+    /// window's own.
+    void setHighContrast(bool on);
+
     /// The pointer, in twips of the client area.
     void pointerMoved(float x, float y);
     void pointerPressed(float x, float y);
@@ -127,6 +133,7 @@ private:
     void showMessage(std::string_view prompt, std::string_view description);
     void showState();
     void setFocusMark(std::optional<std::size_t> key);
+    void colourDisplay();
 
     Calculator& m_calculator;
     Platform& m_platform;
@@ -138,6 +145,7 @@ private:
     std::optional<std::size_t> m_focusedButton;
     bool m_activated = false;
     bool m_flashing = false;
+    bool m_highContrast = false;
     bool m_boxOpen = false;
     /// The context menu while it is open: its items' actions.
     std::optional<std::vector<Action>> m_menu;

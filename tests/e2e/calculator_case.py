@@ -92,7 +92,11 @@ class CalculatorCase(unittest.TestCase):
             self.s.screenshot()), [key] if key else [])
 
     def clipboard(self):
-        return harness.run("xclip", "-o", "-selection", "clipboard", env=self.s.env)
+        """The X clipboard's text; None while nobody owns it yet (xclip then fails)."""
+        try:
+            return harness.run("xclip", "-o", "-selection", "clipboard", env=self.s.env)
+        except subprocess.CalledProcessError:
+            return None
 
     def offer_clipboard(self, text):
         """Puts text on the X clipboard; xclip serves it until the session ends."""

@@ -66,11 +66,14 @@ const TYPED = {".": "period", "+": "plus", "-": "minus", "*": "asterisk", "/": "
 
 /// One calculator page in a fresh browser context (its own storage and service worker).
 class Calculator {
-    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch, the
-    /// browser's languages ("bn-BD,bn") and the page's query ("?lang=en").
+    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch (a phone
+    /// or tablet), the browser's languages ("bn-BD,bn"), the page's query ("?lang=en"), files
+    /// the network refuses (["varnik.wasm"]), a browser without WebAssembly (noWebAssembly) and
+    /// whether to wait for the calculator to start.
     /// `requests` hears every request of the page.
     static async open(browser, url, layout, assets, view = {}, requests = () => {}) {
-        const {width = 206, height = 232, scale = 1, touch = false, languages, query = ""} = view;
+        const {width = 206, height = 232, scale = 1, touch = false, languages, query = "",
+            refused = [], noWebAssembly = false, started = true} = view;
         const context = await browser.createBrowserContext();
         await context.overridePermissions(new URL(url).origin,
             ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
@@ -78,25 +81,57 @@ class Calculator {
         const errors = [];
         page.on("pageerror", (error) => errors.push(error.message));
         page.on("request", requests);
-        await page.setViewport({width, height, deviceScaleFactor: scale, hasTouch: touch});
+        const obstacles = {refused: [...refused]};
+        if (refused.length) {
+            await page.setRequestInterception(true);
+            page.on("request", (request) => (obstacles.refused.includes(
+                new URL(request.url()).pathname.slice(1)) ? request.abort() : request.continue()));
+        }
+        if (noWebAssembly) {
+            obstacles.script = await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+        }
+        // What the browser counts as the page's layout shifts, from its first moment.
+        await page.evaluateOnNewDocument(() => {
+            window.layoutShift = 0;
+            new PerformanceObserver((list) => list.getEntries().forEach((entry) => {
+                window.layoutShift += entry.value;
+            })).observe({type: "layout-shift", buffered: true});
+        });
+        await page.setViewport({width, height, deviceScaleFactor: scale, hasTouch: touch,
+            isMobile: touch});
         if (languages) {
             // What navigator.languages says, as a browser set to these languages says it.
             const session = await page.createCDPSession();
             await session.send("Emulation.setUserAgentOverride",
                 {userAgent: await browser.userAgent(), acceptLanguage: languages});
         }
-        const calculator = new Calculator(context, page, layout, new SkinReader(layout.skinKeys,
-            assets, scale));
+        const calculator = new Calculator(context, page, layout, new SkinReader(layout, assets,
+            scale));
         calculator.errors = errors;
+        calculator.obstacles = obstacles;
         await page.goto(url + query);
-        // Started: the focus rests on About, named in the page's language.
-        await pollEqual("the focus on a hidden button", async () =>
-            (await calculator.focused())?.startsWith("button:"), true);
+        if (started) {
+            await calculator.expectStarted();
+        }
         return calculator;
+    }
+
+    /// Started: the focus rests on About, named in the page's language.
+    async expectStarted() {
+        await pollEqual("the focus on a hidden button", async () =>
+            (await this.focused())?.startsWith("button:"), true);
     }
 
     constructor(context, page, layout, skin) {
         Object.assign(this, {context, page, layout, skin, pointer: null});
+    }
+
+    /// The refused files and WebAssembly are back, for what the page loads from now on.
+    async removeObstacles() {
+        this.obstacles.refused = [];
+        if (this.obstacles.script) {
+            await this.page.removeScriptToEvaluateOnNewDocument(this.obstacles.script.identifier);
+        }
     }
 
     async close() {

@@ -9,7 +9,15 @@ void FakeView::displayChanged() {
     const DisplayScene& shown = form->scene().display;
     display = shown.text;
     displayBackground = shown.background;
+    displayText = shown.textColour;
     rightAligned = shown.rightAligned;
+}
+
+void FakeView::coloursChanged() {
+    displayChanged();
+    linkChanged();
+    background = form->scene().background;
+    focusMarkLines = form->scene().focusMarkLines;
 }
 
 void FakeView::skinKeyChanged(std::size_t key) {

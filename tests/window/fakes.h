@@ -25,6 +25,7 @@ public:
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override { link = form->scene().linkColour; }
     void focusButton(std::size_t button) override { focused = button; }
+    void coloursChanged() override;
 
     /// The names of the keys whose highlight shows, and of the key with the focus mark.
     std::vector<std::string> shownKeys() const;
@@ -32,13 +33,16 @@ public:
 
     const Form1* form = nullptr;
     std::string display;
-    BgrColour displayBackground = varnik::displayBackground;
+    SceneColour displayBackground = varnik::displayBackground;
+    SceneColour displayText = displayTextColour;
     bool rightAligned = false;
     bool pointEnabled = true;
     std::string operation;
     std::array<bool, skinKeyCount> shown{};
     std::array<bool, skinKeyCount> marked{};
-    BgrColour link = linkDesignColour;
+    SceneColour link = linkDesignColour;
+    SceneColour background = windowBackground;
+    std::vector<SystemColour> focusMarkLines;
     std::optional<std::size_t> focused;
 };
 

@@ -210,6 +210,21 @@ class WindowsProgram(unittest.TestCase):
         self.expect_picture("3", "highlight")
         self.assertEqual(self.blue_link_pixels(), 0)
 
+    def test_a_high_contrast_theme_alone_keeps_the_described_colours(self):
+        """The colours of a high-contrast theme arrive, but not the setting: Wine always
+        reports it off (measured; test_win32_units draws the window under it)."""
+        self.p.move(*bare())
+        before = self.p.client_shot()
+        self.addCleanup(DESKTOP.ask, "highcontrast off")
+        theme = DESKTOP.ask("highcontrast on")
+        self.assertEqual((theme["on"], theme["colours"]["window"]), (False, "000000"))
+        # A key lit and put out again: the window has read its messages up to here.
+        self.p.move(*skin("5")[0])
+        self.expect_picture("5", "highlight")
+        self.p.move(*bare())
+        self.expect_picture("5", "normal")
+        self.assertEqual(self.p.client_shot().pixels, before.pixels)
+
     def test_web_link_goes_to_the_browser(self):
         if os.path.exists(BROWSER_LOG):
             os.remove(BROWSER_LOG)
@@ -451,8 +466,8 @@ class WindowsProgram(unittest.TestCase):
 class Densities(unittest.TestCase):
     """At other densities the layout scales on the pixel rule of every front end (each edge on
     the first pixel at or after it), and a key answers the pointer on exactly the pixels it is
-    drawn on. Wine reads the density when a program starts: each test sets it, then starts the
-    program."""
+    drawn on, from pictures at least as dense as the monitor. Wine reads the density when a
+    program starts: each test sets it, then starts the program."""
 
     CREAM = (244, 244, 227)  # the window's background
     # Which edge of which key: left and top edges are entered from the bare window beside them;
@@ -504,9 +519,25 @@ class Densities(unittest.TestCase):
         except harness.PollTimeout:
             return False
 
+    def sharp_enough(self, program, dpi):
+        """Key 9 shows the picture of the nearest density at or above the monitor's: at
+        least 0.95 picture pixels to a screen pixel, and at 100 %, 200 %, 300 % the picture
+        itself, pixel for pixel."""
+        _, number, rect = skin("9", dpi)
+        shot = DESKTOP.screenshot(*program.screen(*rect[:2]), *rect[2:])
+        density, distance = skin_pictures.drawn_density(shot, number, (0, 0) + rect[2:],
+                                                        skin_pictures.CORNERS)
+        self.assertLess(distance[density], 1, f"a picture of key 9 at {dpi} dpi: {distance}")
+        self.assertEqual(density, -(-dpi // 96), distance)
+        self.assertGreaterEqual(skin("9")[2][2] * density / rect[2], 0.95)
+        if dpi % 96 == 0:
+            self.assertEqual(shot.pixels, skin_pictures.bitmap(number, density).pixels)
+
     def test_keys_answer_where_they_are_drawn(self):
-        for dpi in (96, 120, 144, 192):
+        for dpi in (96, 120, 144, 192, 288):
             program = self.start(dpi)
+            with self.subTest(dpi=dpi, check="picture density"):
+                self.sharp_enough(program, dpi)
             for key, edge in self.PROBES:
                 with self.subTest(dpi=dpi, key=key, edge=edge):
                     twips = next(k["twips"] for k in layout()["skinKeys"] if k["action"] == key)

@@ -18,6 +18,7 @@
 //   press NAME                 the default action of the accessible child NAME
 //   navigate                   the accessible children as accNavigate walks them both ways
 //   hittest X Y                the accessible child at screen point (X, Y)
+//   highcontrast on|off        switches the desktop's high-contrast setting and colours
 //   events                     the alerts, name, description and value changes heard since the
 //                              last time, with what their objects said (the first time: []; from
 //                              then on it listens)
@@ -118,6 +119,8 @@ int main(int argc, char* argv[]) {
             long x = 0, y = 0;
             words >> x >> y;
             answer(window ? probe::hitTestAccessible(window, x, y) : "null");
+        } else if (command == "highcontrast") {
+            answer(probe::setHighContrast(argument(line, command) == "on"));
         } else if (command == "events") {
             if (!events) {
                 events.emplace();
