@@ -3,9 +3,10 @@
 // oleacc import library gives IID_IAccessible the address of an import thunk, not the identifier.
 #pragma once
 
+#include "com_object.h"
+
 #include <oleacc.h>
 
-#include <atomic>
 #include <optional>
 #include <string_view>
 
@@ -29,11 +30,9 @@ inline HRESULT answerText(std::wstring_view text, BSTR* out) {
 
 // What every accessible object here shares: reference counting, the interfaces it answers to,
 // IDispatch without a type library (screen readers call IAccessible itself) and IOleWindow.
-class AccessibleObject : public IAccessible, public IOleWindow {
+class AccessibleObject : public ComObject<IAccessible, IOleWindow> {
 public:
     AccessibleObject(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
-    AccessibleObject(const AccessibleObject&) = delete;
-    AccessibleObject& operator=(const AccessibleObject&) = delete;
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
@@ -51,14 +50,6 @@ public:
         }
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --m_references;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
     }
 
     // IDispatch
@@ -92,7 +83,7 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 protected:
-    virtual ~AccessibleObject() { m_standard->Release(); }
+    ~AccessibleObject() override { m_standard->Release(); }
 
     // A client may keep the object after the window has gone.
     bool alive() const { return IsWindow(m_window) != FALSE; }
@@ -100,9 +91,6 @@ protected:
 
     HWND m_window;
     IAccessible* m_standard; ///< the window's standard object, which answers for the rest
-
-private:
-    std::atomic<ULONG> m_references{1};
 };
 
 /// An object's answer to WM_GETOBJECT; the answer holds its own reference.

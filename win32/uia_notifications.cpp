@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "uia_notifications.h"
 
-#include <uiautomationcore.h>
+#include "com_object.h"
 
-#include <atomic>
+#include <uiautomationcore.h>
 
 namespace varnik::win32 {
 
@@ -27,13 +27,11 @@ template <typename Function> Function function(HMODULE library, const char* name
 // The window's provider. It is an override provider with no property of its own: UI Automation
 // goes on reading the window through its standard and MSAA objects (the skin's keys, the
 // controls), as it does for a window without one; it is there to be the notifications' source.
-class WindowProvider final : public IRawElementProviderSimple {
+class WindowProvider final : public ComObject<IRawElementProviderSimple> {
 public:
     using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
 
     WindowProvider(HWND window, HostProvider host) : m_window(window), m_host(host) {}
-    WindowProvider(const WindowProvider&) = delete;
-    WindowProvider& operator=(const WindowProvider&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (!object) {
@@ -46,14 +44,6 @@ public:
         *object = static_cast<IRawElementProviderSimple*>(this);
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --m_references;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
     }
 
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
@@ -91,11 +81,10 @@ public:
     }
 
 private:
-    ~WindowProvider() = default;
+    ~WindowProvider() override = default;
 
     HWND m_window;
     HostProvider m_host;
-    std::atomic<ULONG> m_references{1};
 };
 
 } // namespace

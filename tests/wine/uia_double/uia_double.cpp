@@ -9,6 +9,7 @@
 // "options" are the provider's ProviderOptions, "host" the class of the window whose host
 // provider it gave.
 #include "../probe/json.h"
+#include "com_object.h"
 
 #include <uiautomationcore.h>
 
@@ -35,7 +36,7 @@ long long optionsOf(IRawElementProviderSimple* provider) {
 }
 
 // The host provider of a window: it only remembers the window.
-class HostProvider final : public IRawElementProviderSimple {
+class HostProvider final : public varnik::win32::ComObject<IRawElementProviderSimple> {
 public:
     explicit HostProvider(HWND window) : m_window(window) {}
     HWND window() const { return m_window; }
@@ -48,14 +49,6 @@ public:
         *object = this;
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --m_references;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
     }
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
         *options = ProviderOptions_ClientSideProvider;
@@ -77,7 +70,6 @@ public:
 
 private:
     HWND m_window;
-    ULONG m_references = 1;
 };
 
 std::string hostClass(IRawElementProviderSimple* provider) {
