@@ -7,7 +7,6 @@ and on the pixel just outside it, and see whether the key lights up.
 Usage: test_scales_e2e.py --binary build/qt/varnik-calculator --layout build/layout.json
 """
 
-import math
 import os
 import sys
 import unittest
@@ -15,81 +14,22 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 import window_layout  # noqa: E402
+from key_edges import check_keys_answer_where_drawn, device  # noqa: E402
 from window_layout import layout  # noqa: E402
 
 BINARY = LAYOUT = None  # from the command line
 SCALES = [1, 1.25, 1.5, 1.75, 2, 2.25, 3, 7.3]
-CREAM = (244, 244, 227)  # the window's background
-# Which edge of which key: left and top edges are entered from the bare window beside them;
-# right and bottom ones from the bare window after them.
-PROBES = [("3", "left"), ("1", "top"), ("Clear", "right"), ("=", "bottom")]
-BARE = (3045, 1500)  # twips: right of the Clear key, on no key
-
-
-def device(twips, scale):
-    """The first device pixel at or after an edge, as the programs draw and hit-test."""
-    return math.ceil(twips * scale / 15 - 1e-6)
 
 
 class Scales(unittest.TestCase):
-    def start(self, scale):
-        width = device(layout()["client"]["twips"][2], scale) + 40
-        height = device(layout()["client"]["twips"][3], scale) + 40
-        session = harness.Session(BINARY, layout()["caption"], f"{width}x{height}x24",
-                                  {"QT_SCALE_FACTOR": str(scale)}).__enter__()
-        self.addCleanup(session.close)
-        return session
-
-    def drawn_edge(self, session, rect, edge):
-        """The device pixel of the key's drawn edge (first pixel of the key for left and top,
-        first pixel after it for right and bottom), read from a screenshot."""
-        left, top, right, bottom = rect
-        horizontal = edge in ("left", "right")
-        across = (top + bottom) // 2 if horizontal else (left + right) // 2
-        start = (left if edge == "left" else right if edge == "right" else
-                 top if edge == "top" else bottom)
-        span = range(start - 6, start + 6)
-        region = (span[0], across, len(span), 1) if horizontal else (across, span[0], 1, len(span))
-        shot = session.screenshot(region)
-        painted = [i for i in range(len(span))
-                   if (shot.at(i, 0) if horizontal else shot.at(0, i)) != CREAM]
-        self.assertTrue(painted, f"no key drawn near {edge} edge {start}")
-        return span[0] + (painted[0] if edge in ("left", "top") else painted[-1] + 1)
-
-    def lights(self, session, rect, point, scale):
-        """Whether the key lights up when the pointer comes onto point from the bare window."""
-        left, top, right, bottom = rect
-        region = (left, top, right - left, bottom - top)
-        session.move(device(BARE[0], scale), device(BARE[1], scale))
-        unlit = harness.poll("the key unlit", lambda: session.screenshot(region))
-        session.move(*point)
-        try:
-            harness.poll("the key to light up", lambda: session.screenshot(region).pixels
-                         != unlit.pixels, limit=0.3)
-            return True
-        except harness.PollTimeout:
-            return False
-
     def test_keys_answer_where_they_are_drawn(self):
         for scale in SCALES:
-            session = self.start(scale)
-            for key, edge in PROBES:
-                with self.subTest(scale=scale, key=key, edge=edge):
-                    twips = next(k["twips"] for k in layout()["skinKeys"] if k["action"] == key)
-                    rect = (device(twips[0], scale), device(twips[1], scale),
-                            device(twips[0] + twips[2], scale), device(twips[1] + twips[3], scale))
-                    line = self.drawn_edge(session, rect, edge)
-                    self.assertEqual(line, rect[("left", "top", "right", "bottom").index(edge)],
-                                     "the key is drawn on the pixels the layout gives it")
-                    middle = ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
-                    first, outside = (line, line - 1) if edge in ("left", "top") else (line - 1,
-                                                                                       line)
-                    at = (lambda v: (v, middle[1])) if edge in ("left", "right") else (
-                        lambda v: (middle[0], v))
-                    self.assertTrue(self.lights(session, rect, at(first), scale),
-                                    f"pixel {first}, the key's edge, presses it")
-                    self.assertFalse(self.lights(session, rect, at(outside), scale),
-                                     f"pixel {outside}, just outside, does not")
+            width = device(layout()["client"]["twips"][2], scale) + 40
+            height = device(layout()["client"]["twips"][3], scale) + 40
+            with harness.Session(BINARY, layout()["caption"], f"{width}x{height}x24",
+                                 {"QT_SCALE_FACTOR": str(scale)}) as session:
+                check_keys_answer_where_drawn(self, lambda *region: session.screenshot(region),
+                                              session.move, scale)
 
 
 def setUpModule():

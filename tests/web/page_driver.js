@@ -42,18 +42,38 @@ async function launch() {
     return browser;
 }
 
-/// Reads what is true now until it equals `expected`, for at most `seconds`.
-async function pollEqual(label, read, expected, seconds = 5) {
+/// Reads what is true now until accept(value), for at most `seconds`, and returns that value.
+/// A read that throws has no answer yet (the page navigating, the clipboard not readable yet);
+/// it fails only at the time limit, with the last value or reason seen. `wanted` says what
+/// was awaited, for that message.
+async function poll(label, read, seconds = 10, accept = Boolean, wanted = "it") {
     const end = Date.now() + seconds * 1000;
-    let value;
-    while (true) {
-        value = await read();
-        if (JSON.stringify(value) === JSON.stringify(expected) || Date.now() > end) {
-            break;
+    for (;;) {
+        let seen;
+        try {
+            const value = await read();
+            if (accept(value)) {
+                return value;
+            }
+            seen = JSON.stringify(value);
+        } catch (error) {
+            if (error instanceof assert.AssertionError) {
+                throw error;
+            }
+            seen = `no answer yet (${error.message})`;
+        }
+        if (Date.now() > end) {
+            assert.fail(`timed out after ${seconds} s waiting for ${label}: expected ${wanted}, ` +
+                `last seen ${seen}`);
         }
         await sleep(25);
     }
-    assert.deepEqual(value, expected, label);
+}
+
+/// Reads what is true now until it equals `expected` (see poll).
+async function pollEqual(label, read, expected, seconds = 10) {
+    const wanted = JSON.stringify(expected);
+    return poll(label, read, seconds, (value) => JSON.stringify(value) === wanted, wanted);
 }
 
 /// The X key names of the scenarios as the browser's; anything else is its own name.
@@ -129,12 +149,56 @@ class Calculator {
         return (await this.nodes()).filter((n) => n.role === "dialog").map((n) => n.name);
     }
 
+    /// The open box as {title, prompt, buttons}, or null.
+    async box() {
+        const dialog = (await this.nodes()).find((n) => n.role === "dialog");
+        if (!dialog) {
+            return null;
+        }
+        const inside = [];
+        const walk = (node) => (node.children || []).forEach((child) => {
+            inside.push(child);
+            walk(child);
+        });
+        walk(dialog);
+        return {title: dialog.name, prompt: dialog.description || "",
+            buttons: inside.filter((n) => n.role === "button").map((n) => n.name)};
+    }
+
+    /// The hidden buttons as [caption, enabled], in document order (after the skin's keys,
+    /// two of which share a hidden button's name).
+    async buttons() {
+        const captions = new Set(this.layout.commandButtons.map((b) => b.caption.trim()));
+        const shown = (await this.nodes()).filter((n) => n.role === "button" && captions.has(n.name));
+        return shown.slice(-captions.size).map((n) => [n.name, !n.disabled]);
+    }
+
+    /// How many pixels of the web link's text are blue.
+    async blueLinkPixels() {
+        const shot = await this.screenshot();
+        const [left, top, width, height] = this.layout.link.pixels;
+        let blue = 0;
+        for (let y = top; y < Math.min(top + height, shot.height); ++y) {
+            for (let x = left; x < left + width; ++x) {
+                const rgb = shot.at(x, y);
+                blue += (rgb & 255) - Math.max(rgb >> 16, (rgb >> 8) & 255) > 100;
+            }
+        }
+        return blue;
+    }
+
     async screenshot() {
         return Image.fromPng(Buffer.from(await this.page.screenshot({type: "png"})));
     }
 
     async keyPicture(action) {
         return this.skin.picture(await this.screenshot(), action);
+    }
+
+    async litKeys() {
+        const shot = await this.screenshot();
+        return this.layout.skinKeys.map((k) => k.action)
+            .filter((action) => this.skin.picture(shot, action) === "highlight");
     }
 
     async clipboard() {
@@ -203,29 +267,33 @@ class Calculator {
         await this.key(...[...text].map((c) => TYPED[c] || c));
     }
 
+    /// The hidden buttons' captions in Tab order from About, the enabled ones only.
+    async tabCycle() {
+        const enabled = new Set((await this.buttons()).filter(([, on]) => on).map(([name]) => name));
+        const captions = this.layout.commandButtons.map((b) => b.caption.trim());
+        const about = captions.indexOf("About");
+        return [...captions.slice(about), ...captions.slice(0, about)].filter((c) => enabled.has(c));
+    }
+
     /// Tabs to the hidden button with this caption: as often as the Tab order of the enabled
     /// buttons needs, then checks the focus.
     async tabTo(caption) {
-        const nodes = await this.nodes();
-        const enabled = new Set(nodes.filter((n) => n.role === "button" && !n.disabled)
-            .map((n) => n.name));
-        const cycle = this.layout.commandButtons.map((b) => b.caption.trim())
-            .filter((c) => enabled.has(c));
-        const from = cycle.indexOf(nodes.find((n) => n.focused).name);
+        const cycle = await this.tabCycle();
+        const from = cycle.indexOf((await this.nodes()).find((n) => n.focused).name);
         const steps = (cycle.indexOf(caption.trim()) - from + cycle.length) % cycle.length;
         await this.key(...Array(steps).fill("Tab"));
         await this.expectFocus(caption);
     }
 
-    // The scenarios' verbs (see tests/scenarios/scenarios.py)
+    // The scenarios' verbs (see tests/scenarios/scenarios.json)
 
     async move(where) {
         this.pointer = this.point(where);
         await this.page.mouse.move(...this.pointer);
     }
 
-    async clickHere() {
-        await this.page.mouse.click(...this.pointer);
+    async clickHere(button = 1) {
+        await this.page.mouse.click(...this.pointer, {button: button === 3 ? "right" : "left"});
     }
 
     async doubleClickHere() {
@@ -239,12 +307,27 @@ class Calculator {
         }
     }
 
+    async walkTabCycle() {
+        const cycle = await this.tabCycle();
+        const start = cycle.indexOf((await this.nodes()).find((n) => n.focused).name);
+        for (const caption of [...cycle.slice(start + 1), ...cycle.slice(0, start + 1)]) {
+            await this.key("Tab");
+            await this.expectFocus(caption);
+        }
+        await this.key("shift+Tab");
+        await this.expectFocus(cycle.at(start - 1));
+    }
+
     async expectDisplay(text) {
         await pollEqual("the display", () => this.display(), text);
     }
 
     async expectPicture(action, kind) {
         await pollEqual(`the picture of key ${action}`, () => this.keyPicture(action), kind);
+    }
+
+    async expectLit(...actions) {
+        await pollEqual("the lit keys", () => this.litKeys(), actions);
     }
 
     async expectFocusMark(action) {
@@ -256,12 +339,67 @@ class Calculator {
         await pollEqual("the focused button", () => this.focused(), `button:${caption.trim()}`);
     }
 
+    async expectEnabled(caption, enabled) {
+        await pollEqual(`button ${caption} enabled`,
+            async () => Object.fromEntries(await this.buttons())[caption], enabled);
+    }
+
+    async expectLink(colour) {
+        await pollEqual("the link's colour",
+            async () => ((await this.blueLinkPixels()) ? "blue" : "rest"), colour);
+    }
+
+    async expectBox(prompt) {
+        const seen = async () => {
+            const box = await this.box();
+            if (!box || prompt === null) {
+                return box;
+            }
+            return {...box, prompt: prompt === "" ? box.prompt : box.prompt.slice(0, prompt.length)};
+        };
+        await pollEqual("the message box", seen,
+            prompt === null ? null : {title: this.layout.caption, prompt, buttons: ["OK"]});
+    }
+
+    async expectMenu(shown) {
+        await pollEqual("the context menu open",
+            async () => (await this.nodes()).some((n) => n.role === "menu"), shown);
+    }
+
+    /// Pressing the key flashes the display's background darker, then its own colour is back.
+    async expectFlash(key) {
+        const [left, top, , height] = this.layout.display.pixels;
+        const clip = {x: left + 10, y: top + Math.floor(height / 2), width: 1, height: 1};
+        const pixel = async () => Image.fromPng(Buffer.from(
+            await this.page.screenshot({type: "png", clip}))).at(0, 0);
+        const colours = [await pixel()];
+        await this.key(key);
+        for (const end = Date.now() + 1000; Date.now() < end;) {
+            const colour = await pixel();
+            if (colour !== colours.at(-1)) {
+                colours.push(colour);
+            }
+        }
+        const sum = (rgb) => (rgb >> 16) + ((rgb >> 8) & 255) + (rgb & 255);
+        assert.equal(colours.length, 3, `the display's colours in turn: ${colours.map((c) => c.toString(16))}`);
+        assert.equal(colours[2], colours[0], "the display's own colour comes back");
+        assert.ok(sum(colours[1]) < sum(colours[0]), "it flashes darker");
+    }
+
     async offerClipboard(text) {
         await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
     }
 
     async expectClipboard(text) {
         await pollEqual("the clipboard", () => this.clipboard(), text);
+    }
+
+    /// The calculator has gone from the page, and a status line says so.
+    async expectEnded() {
+        await pollEqual("the calculator ended", async () => {
+            const roles = (await this.nodes()).map((n) => n.role);
+            return roles.includes("status") && !roles.includes("textbox");
+        }, true);
     }
 
     /// Runs one scenario of scenarios.json.
@@ -271,15 +409,24 @@ class Calculator {
             click: async (p) => (await this.move(p), this.clickHere()),
             clickHere: () => this.clickHere(),
             doubleClick: async (p) => (await this.move(p), this.doubleClickHere()),
+            rightClick: async (p) => (await this.move(p), this.clickHere(3)),
             key: (...names) => this.key(...names),
             type: (text) => this.type(text),
             buttons: (...captions) => this.pressButtons(...captions),
+            tabCycle: () => this.walkTabCycle(),
             display: (text) => this.expectDisplay(text),
             picture: (key, kind) => this.expectPicture(key, kind),
+            lit: (...keys) => this.expectLit(...keys),
             focusMark: (key) => this.expectFocusMark(key),
             focus: (caption) => this.expectFocus(caption),
+            enabled: (caption, enabled) => this.expectEnabled(caption, enabled),
+            link: (colour) => this.expectLink(colour),
+            box: (prompt) => this.expectBox(prompt),
+            menu: (shown) => this.expectMenu(shown),
+            flash: (key) => this.expectFlash(key),
             offerClipboard: (text) => this.offerClipboard(text),
             clipboard: (text) => this.expectClipboard(text),
+            ended: () => this.expectEnded(),
         };
         for (const [verb, ...args] of scenario.steps) {
             assert.ok(verbs[verb], `unknown step ${verb} in ${scenario.name}`);
@@ -288,4 +435,4 @@ class Calculator {
     }
 }
 
-module.exports = {Calculator, launch, options, pollEqual, sleep};
+module.exports = {Calculator, launch, options, poll, pollEqual, sleep};
