@@ -114,11 +114,11 @@ KeyResult Calculator::press(Key key, Keypad keypad) {
 }
 
 KeyResult Calculator::paste(std::string_view text) {
-    const auto value = readPastedNumber(text);
-    if (!value) {
+    const auto shown = pastedDisplayText(text);
+    if (!shown) {
         return untrapped(Failure::NotANumber);
     }
-    writeDisplay(formatNumber(*value));
+    writeDisplay(*shown);
     m_state.appendFlag = true;
     m_state.pointFlag = m_state.txtnum.find_first_of(".e") != std::string::npos;
     return {};

@@ -53,8 +53,8 @@ public:
     /// failed and how to report it, and the state is left as the key had got it.
     KeyResult press(Key key, Keypad keypad);
 
-    /// Shows the number that pasted text holds (see readPastedNumber) as a result is shown,
-    /// ready to be extended like a typed number: digits append, and the point is blocked when
+    /// Shows the number that pasted text holds, as pastedDisplayText writes it, ready to be
+    /// extended like a typed number: digits append, and the point is blocked when
     /// the shown text has a point or an exponent. Text that is no number fails with the error
     /// signal and changes nothing.
     KeyResult paste(std::string_view text);

@@ -3,6 +3,7 @@
 
 #include "decimal_forms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fast_float/fast_float.h>
@@ -109,29 +110,9 @@ int exponentOf(const std::string& scientific) {
     return std::atoi(scientific.c_str() + scientific.find('e') + 1);
 }
 
-} // namespace
-
-std::optional<double> parseNumber(std::string_view text) {
-    text = trimSpaces(text);
-    if (!isNumberSyntax(text)) {
-        return std::nullopt;
-    }
-    if (text.front() == '+') {
-        text.remove_prefix(1); // from_chars takes no plus sign
-    }
-    double value = 0;
-    const auto result = fast_float::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    // Beyond the range of a double: too large reads as infinity, too small as zero.
-    if (std::isinf(value) || (value == 0 && hasNonZeroDigit(text))) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<double> readPastedNumber(std::string_view text) {
+// Pasted text with the whitespace around trimmed and Bengali digits read as ASCII, if it is
+// all ASCII and Bengali digits and no longer than pasteLimit.
+std::optional<std::string> pastedAscii(std::string_view text) {
     constexpr std::string_view whitespace = " \t\r\n\f\v";
     const auto first = text.find_first_not_of(whitespace);
     if (first == std::string_view::npos) {
@@ -157,7 +138,89 @@ std::optional<double> readPastedNumber(std::string_view text) {
             return std::nullopt;
         }
     }
-    return parseNumber(ascii);
+    return ascii;
+}
+
+// Digits with at most one point: what the digit and point keys write.
+bool isTypedEntry(std::string_view text) {
+    return text.find_first_not_of("0123456789.") == std::string_view::npos &&
+           std::count(text.begin(), text.end(), '.') <= 1;
+}
+
+// "0.5" as ".5", "-0.5" as "-.5".
+std::string withoutLeadingZero(std::string plain) {
+    const std::size_t zero = plain.front() == '-' ? 1 : 0;
+    if (plain.compare(zero, 2, "0.") == 0) {
+        plain.erase(zero, 1);
+    }
+    return plain;
+}
+
+// "1.5e+03" as "1.5e3", "5e-07" as "5e-7".
+std::string shortExponent(std::string scientific) {
+    std::size_t at = scientific.find('e') + 1;
+    if (scientific[at] == '+') {
+        scientific.erase(at, 1);
+    } else {
+        ++at;
+    }
+    while (at + 1 < scientific.size() && scientific[at] == '0') {
+        scientific.erase(at, 1);
+    }
+    return scientific;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    text = trimSpaces(text);
+    if (!isNumberSyntax(text)) {
+        return std::nullopt;
+    }
+    if (text.front() == '+') {
+        text.remove_prefix(1); // from_chars takes no plus sign
+    }
+    double value = 0;
+    const auto result = fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    // Beyond the range of a double: too large reads as infinity, too small as zero.
+    if (std::isinf(value) || (value == 0 && hasNonZeroDigit(text))) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> readPastedNumber(std::string_view text) {
+    const auto ascii = pastedAscii(text);
+    return ascii ? parseNumber(*ascii) : std::nullopt;
+}
+
+std::optional<std::string> pastedDisplayText(std::string_view text) {
+    const auto ascii = pastedAscii(text);
+    const auto value = ascii ? parseNumber(*ascii) : std::nullopt;
+    if (!value) {
+        return std::nullopt;
+    }
+    if (ascii->size() <= displayLimit && isTypedEntry(*ascii)) {
+        return *ascii;
+    }
+    std::string shown = formatNumber(*value);
+    if (parseNumber(shown) == *value) {
+        return shown;
+    }
+    // formatNumber rounded: the shortest digits may still fit without the zero before the
+    // point, or with the exponent written short.
+    std::string forms[] = {
+        std::fabs(*value) < 1 ? withoutLeadingZero(decimal::shortestPlain(*value)) : "",
+        shortExponent(decimal::shortestScientific(*value))};
+    for (std::string& form : forms) {
+        if (!form.empty() && form.size() <= displayLimit) {
+            return form;
+        }
+    }
+    return shown;
 }
 
 std::string formatNumber(double value) {

@@ -25,6 +25,14 @@ inline constexpr std::size_t pasteLimit = 64;
 /// reads. Anything else is no number.
 std::optional<double> readPastedNumber(std::string_view text);
 
+/// What the display shows for pasted text (UTF-8), or nothing when readPastedNumber finds no
+/// number in it. Text the keys could have typed (digits with at most one point, at most 15
+/// characters, once Bengali digits are read as ASCII and the whitespace around is trimmed)
+/// shows as it stands, so that copying the display and pasting it back changes nothing. Any
+/// other number shows as formatNumber writes it, or, where that had to round, in a 15-character
+/// form that keeps its value if there is one (".88888888888888" for 0.88888888888888).
+std::optional<std::string> pastedDisplayText(std::string_view text);
+
 /// Writes a finite number in at most 15 characters that parseNumber reads back: the shortest
 /// digits that round-trip, in plain notation if they fit, else in exponent notation; failing
 /// both, rounded to whichever of the two keeps the number closest. "0" for either zero.

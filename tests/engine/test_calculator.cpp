@@ -300,7 +300,16 @@ void TestCalculator::paste_data() {
     QTest::newRow("ASCII digits") << "" << "42" << "42" << "f y no" << "ok";
     QTest::newRow("Bengali digits") << "" << "\u09e7\u09ef\u09ed\u09e7.\u09e8\u09eb"
                                     << "1971.25" << "t y no" << "ok";
-    QTest::newRow("shown as a result is") << "" << "0.50" << "0.5" << "t y no" << "ok";
+    QTest::newRow("as the keys would have typed it") << "" << "0.50" << "0.50" << "t y no" << "ok";
+    QTest::newRow("fifteen characters as typed")
+        << "" << ".88888888888888" << ".88888888888888" << "t y no" << "ok";
+    QTest::newRow("a form the keys cannot type") << "" << "+5" << "5" << "f y no" << "ok";
+    QTest::newRow("shorter without the zero before the point")
+        << "" << "0.88888888888888" << ".88888888888888" << "t y no" << "ok";
+    QTest::newRow("shorter with a short exponent")
+        << "" << "1.2345678901e-5" << "1.2345678901e-5" << "t y no" << "ok";
+    QTest::newRow("rounded only where no form keeps the value")
+        << "" << "0.123456789012345" << "0.1234567890123" << "t y no" << "ok";
     QTest::newRow("sign and exponent") << "" << "-1.5e3" << "-1500" << "f y no" << "ok";
     QTest::newRow("a large number in exponent notation") << "" << "123456789e9"
                                                          << "1.23456789e+17" << "t y no" << "ok";
@@ -334,10 +343,10 @@ void TestCalculator::paste() {
     QCOMPARE(QString::fromStdString(calculator.state().txtnum), display);
     QCOMPARE(flagsText(calculator.state()), flags);
     QCOMPARE(resultText(pasted), result);
-    // Digits typed next extend the pasted number, as they would a typed one.
+    // Digits typed next extend the pasted number, as they would a typed one, up to the limit.
     if (!pasted.failed() && !display.contains('e')) {
         run(calculator, "3");
-        QCOMPARE(QString::fromStdString(calculator.state().txtnum), display + "3");
+        QCOMPARE(QString::fromStdString(calculator.state().txtnum), (display + "3").left(15));
     }
 }
 

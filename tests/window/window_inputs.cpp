@@ -290,14 +290,14 @@ std::string InputPlayer::brokenPromise() const {
         return "a failure that does not flash";
     }
     if (m_before.pasted) {
-        const auto value = readPastedNumber(m_before.pastedText);
-        if (!value) {
+        const auto shown = pastedDisplayText(m_before.pastedText);
+        if (!shown) {
             const CalculatorState& old = m_before.state;
             if (state.txtnum != old.txtnum || state.pointFlag != old.pointFlag ||
                 state.appendFlag != old.appendFlag || signals != m_before.errorSignals + 1) {
                 return "a refused paste changed something or was not signalled";
             }
-        } else if (state.txtnum != formatNumber(*value) || signals != m_before.errorSignals) {
+        } else if (state.txtnum != *shown || signals != m_before.errorSignals) {
             return "a good paste does not show its number as a result";
         }
     }
