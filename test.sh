@@ -156,4 +156,4 @@ cat build/windows/tests.log
 [ "$wine_status" -eq 0 ]
 
 begin_stage web "the replay tool under node and the page in Chromium (build/web)"
-ctest --test-dir build/web --output-on-failure --timeout 120
+ctest --test-dir build/web --output-on-failure --timeout 120 -j2

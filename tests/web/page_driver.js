@@ -10,8 +10,10 @@ const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
+const {after, before} = require("node:test");
 const puppeteer = require("puppeteer-core");
 const {Image, SkinReader} = require("./pictures.js");
+const {serve} = require("../../tools/serve_site.js");
 
 const CHROMIUM = process.env.CHROMIUM || "/usr/bin/chromium";
 const FLAGS = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
@@ -441,4 +443,28 @@ class Calculator {
     }
 }
 
-module.exports = {Calculator, launch, options, poll, pollEqual, sleep};
+/// For a test file: one browser and the site's server, started before its cases and ended
+/// after them (`shared.browser`, `shared.server`), and `onPage(body, view)`, a case that runs
+/// body on a fresh page (view as Calculator.open takes it).
+function pageTests({site, layout, assets}) {
+    const shared = {};
+    before(async () => {
+        [shared.browser, shared.server] = await Promise.all([launch(), serve(site)]);
+    });
+    after(async () => {
+        await shared.browser?.closeAll();
+        shared.server?.server.close();
+    });
+    const onPage = (body, view) => async () => {
+        const calculator = await Calculator.open(shared.browser, shared.server.url, layout,
+            assets, view);
+        try {
+            await body(calculator);
+        } finally {
+            await calculator.close();
+        }
+    };
+    return {shared, onPage};
+}
+
+module.exports = {Calculator, options, pageTests, poll, pollEqual, sleep};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The web calculator in Chromium: the shared end-to-end scenarios, the page's own behaviour
-// and the site's files. One browser for everything; each case opens its own page.
+// The web calculator in Chromium: the page's own behaviour and the site's files (the shared
+// scenarios are test_scenarios.js's). One browser for everything; each case opens its own page.
 //
 // Usage: node test_page.js --site build/web/site --layout layout.json --assets assets
 "use strict";
@@ -9,40 +9,11 @@ const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const path = require("node:path");
 const {after, before, describe, it} = require("node:test");
-const {Calculator, launch, options, pollEqual} = require("./page_driver.js");
+const {Calculator, options, pageTests, pollEqual} = require("./page_driver.js");
 const {serve} = require("../../tools/serve_site.js");
 
 const {site, layout, assets} = options();
-const scenarios = JSON.parse(fs.readFileSync(
-    path.join(__dirname, "..", "scenarios", "scenarios.json"), "utf8")).scenarios;
-let browser;
-let server;
-
-before(async () => {
-    [browser, server] = await Promise.all([launch(), serve(site)]);
-});
-after(async () => {
-    await browser?.closeAll();
-    server?.server.close();
-});
-
-/// Runs body on a fresh page; view as Calculator.open takes it.
-function onPage(body, view) {
-    return async () => {
-        const calculator = await Calculator.open(browser, server.url, layout, assets, view);
-        try {
-            await body(calculator);
-        } finally {
-            await calculator.close();
-        }
-    };
-}
-
-describe("the shared scenarios", () => {
-    for (const scenario of scenarios) {
-        it(scenario.name, onPage((c) => c.run(scenario)));
-    }
-});
+const {shared, onPage} = pageTests({site, layout, assets});
 
 describe("the keyboard", () => {
     it("types both scripts' digits, Backspace, Delete", onPage(async (c) => {
@@ -154,7 +125,7 @@ describe("touch, density and the end", () => {
 
     it("a reload with the network off is served by the service worker", async () => {
         const own = await serve(site); // its own origin, and a server to stop
-        const c = await Calculator.open(browser, own.url, layout, assets);
+        const c = await Calculator.open(shared.browser, own.url, layout, assets);
         try {
             await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
             own.server.close();
@@ -230,7 +201,8 @@ describe("the site's files", () => {
         const loaded = new Set();
         for (const scale of [1, 2]) {
             const heard = (request) => loaded.add(new URL(request.url()).pathname.slice(1) || "./");
-            const c = await Calculator.open(browser, server.url, layout, assets, {scale}, heard);
+            const c = await Calculator.open(shared.browser, shared.server.url, layout, assets, {scale},
+                heard);
             await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
             await c.close();
         }
