@@ -168,15 +168,6 @@ class Image:
         return self.pixels[y * self.width + x]
 
     @staticmethod
-    def from_ppm(data):
-        # "P6\n<w> <h>\n<max>\n" then RGB bytes; ImageMagick writes no comments.
-        fields = data.split(maxsplit=4)
-        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
-        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
-        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
-        return Image(width, height, pixels)
-
-    @staticmethod
     def from_bmp(path):
         """An uncompressed 24-bit BMP, as the key pictures are stored."""
         width, height, rows = read_bmp(path)

@@ -467,4 +467,4 @@ function pageTests({site, layout, assets}) {
     return {shared, onPage};
 }
 
-module.exports = {Calculator, options, pageTests, poll, pollEqual, sleep};
+module.exports = {Calculator, launch, options, pageTests, poll, pollEqual, sleep};
