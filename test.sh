@@ -3,7 +3,8 @@
 # Installs what is missing, builds and runs the whole test suite. Exit status = result.
 # Stages: main tests (build/test), sanitizers (build/sanitize), fuzzers (build/fuzz), the
 # Windows program (build/windows) and the web page (build/web) with their tests, the tests
-# under Wine running while the page builds.
+# under Wine running while the page builds, and the screen reader Orca reading the Linux program
+# and the page while the Wine and web tests run.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -56,7 +57,7 @@ finish() { # pid log: waits for a background step, shows its log if it failed
 }
 
 begin_stage main "build in build/test and run every test"
-scripts/install-deps.sh build test bench fuzz windows web
+scripts/install-deps.sh build test bench fuzz windows web screenreader
 # The C++ sources follow the committed .clang-format.
 git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run -Werror
 # Release: a fifth quicker to build than with debug information; the sanitize stage has that.
@@ -149,6 +150,9 @@ ctest --test-dir build/windows --output-on-failure --timeout 300 -j2 >build/wind
 wine_tests=$!
 cmake --preset web -DVARNIK_HOST_BUILD_DIR="$PWD/build/test" >/dev/null
 cmake --build --preset web
+# Orca mostly waits for its events: it reads both front ends while the other tests run.
+ctest --test-dir build/web -L screenreader --output-on-failure >build/web/screenreader.log 2>&1 &
+screenreader_tests=$!
 
 begin_stage wine "the Windows program's tests under Wine (build/windows), to their end"
 wine_status=0
@@ -157,4 +161,10 @@ cat build/windows/tests.log
 [ "$wine_status" -eq 0 ]
 
 begin_stage web "the replay tool under node and the page in Chromium (build/web)"
-ctest --test-dir build/web --output-on-failure --timeout 120 -j2
+ctest --test-dir build/web -LE screenreader --output-on-failure --timeout 120 -j2
+
+begin_stage screenreader "Orca reading the Linux program and the page, in English and Bengali, to its end"
+screenreader_status=0
+wait "$screenreader_tests" || screenreader_status=$?
+cat build/web/screenreader.log
+[ "$screenreader_status" -eq 0 ]

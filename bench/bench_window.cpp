@@ -30,17 +30,6 @@ void pointerInsideAllKeys(benchmark::State& state) {
 }
 BENCHMARK(pointerInsideAllKeys);
 
-// A view that draws nothing: what the model itself costs.
-class NoView : public WindowView {
-public:
-    void displayChanged() override {}
-    void pointButtonChanged() override {}
-    void operationChanged() override {}
-    void skinKeyChanged(std::size_t) override {}
-    void linkChanged() override {}
-    void focusButton(std::size_t) override {}
-};
-
 // One move through the window model: finding what is under the pointer, then the leave test.
 void modelMouseMove(benchmark::State& state) {
     Calculator calculator;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
+#include "announcer.h"
 #include "form1.h"
 #include "form1_widget.h"
 #include "qt_units.h"
@@ -65,6 +66,13 @@ QAccessibleInterface* factory(const QString& /*className*/, QObject* object) {
     }
     if (auto* window = qobject_cast<Form1Widget*>(object)) {
         return new WindowAccessible(window);
+    }
+    if (auto* announcer = qobject_cast<Announcer*>(object)) {
+        return new QAccessibleWidget(announcer, QAccessible::StatusBar);
+    }
+    if (auto* widget = qobject_cast<QWidget*>(object);
+        widget && qobject_cast<Announcer*>(widget->parentWidget())) {
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     }
     return nullptr;
 }

@@ -3,6 +3,7 @@
 
 #include "qt_units.h"
 #include "skin_key_widget.h"
+#include "system_colours.h"
 #include "texts.h"
 
 #include <QApplication>
@@ -82,9 +83,6 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform, const Messa
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, toQColor(windowBackground));
-    setPalette(background);
     setAutoFillBackground(true);
     setMouseTracking(true);
 
@@ -106,6 +104,10 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform, const Messa
                                                                button - m_buttons.begin())));
         });
     m_model.load();
+    m_model.setHighContrast(isHighContrastPalette(QGuiApplication::palette()));
+    coloursChanged();
+    // The application hears when the desktop's colours change (a top-level window does not).
+    qApp->installEventFilter(this);
 }
 
 Form1Widget::~Form1Widget() {
@@ -119,6 +121,7 @@ void Form1Widget::createCommandButtons() {
         const ButtonPart& button = commandButton(b);
         auto* widget = new QPushButton(QString::fromLatin1(button.caption), this);
         placeControl(widget, button.name, button.geometry);
+        widget->setAccessibleName(toQString(m_model.accessibleButtonName(b)));
         widget->setFont(toQFont(button.font, font()));
         QPalette colours = widget->palette();
         colours.setColor(QPalette::Button, toQColor(button.background));
@@ -135,9 +138,6 @@ void Form1Widget::createDisplay() {
     m_txtnum->setAccessibleName(toQString(m_model.messages().text(displayAccessibleName)));
     m_txtnum->setMaxLength(static_cast<int>(DisplayScene::maxLength));
     m_txtnum->setFont(toQFont(displayFont, font()));
-    QPalette colours = m_txtnum->palette();
-    colours.setColor(QPalette::Disabled, QPalette::Text, toQColor(DisplayScene::textColour));
-    m_txtnum->setPalette(colours);
 }
 
 void Form1Widget::createLabels() {
@@ -186,6 +186,7 @@ void Form1Widget::displayChanged() {
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Base, toQColor(display.background));
     }
+    colours.setColor(QPalette::Disabled, QPalette::Text, toQColor(display.textColour));
     m_txtnum->setPalette(colours);
 }
 
@@ -211,10 +212,26 @@ void Form1Widget::focusButton(std::size_t button) {
     m_buttons[button]->setFocus();
 }
 
+void Form1Widget::coloursChanged() {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(m_model.scene().background));
+    setPalette(colours);
+    displayChanged();
+    linkChanged();
+    update();
+}
+
 void Form1Widget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paintSkin(painter, m_model.scene(), devicePixelRatioF(), m_pictures,
-              palette().color(QPalette::Highlight));
+    // Without lines of its own the mark is the desktop's usual one: a line in its focus colour.
+    std::vector<QColor> focusMark{QGuiApplication::palette().color(QPalette::Highlight)};
+    if (!m_model.scene().focusMarkLines.empty()) {
+        focusMark.clear();
+        for (const SystemColour line : m_model.scene().focusMarkLines) {
+            focusMark.push_back(toQColor(line));
+        }
+    }
+    paintSkin(painter, m_model.scene(), devicePixelRatioF(), m_pictures, focusMark);
 }
 
 void Form1Widget::showEvent(QShowEvent* event) {
@@ -228,6 +245,12 @@ void Form1Widget::showEvent(QShowEvent* event) {
 }
 
 bool Form1Widget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        // Perhaps the high-contrast setting changed with them.
+        m_model.setHighContrast(isHighContrastPalette(QGuiApplication::palette()));
+        coloursChanged();
+        return false;
+    }
     if (watched == windowHandle() && pointerEvent(*event)) {
         return false; // the widgets see it too, as they would without us
     }

@@ -38,6 +38,7 @@ public:
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override;
     void focusButton(std::size_t button) override;
+    void coloursChanged() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt_platform.h"
 
+#include "announcer.h"
 #include "form1.h"
 #include "qt_units.h"
 #include "texts.h"
@@ -31,11 +32,13 @@ QtPlatform::QtPlatform() : m_timer(new QTimer(this)) {
 void QtPlatform::attach(QWidget* window, Form1& model) {
     m_window = window;
     m_model = &model;
+    m_announcer = new Announcer(window);
 }
 
-void QtPlatform::showMessage(std::string_view prompt) {
+void QtPlatform::showMessage(std::string_view prompt, std::string_view description) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(windowCaption),
                                 toQString(prompt), QMessageBox::Ok, m_window);
+    box->setAccessibleDescription(toQString(description));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A plain OK button. Where the desktop puts icons on dialog buttons, each box's button
     // would get an icon of its own, whose pixmap Qt's pixmap cache keeps: the program would
@@ -50,6 +53,12 @@ void QtPlatform::showMessage(std::string_view prompt) {
         }
     });
     box->open(); // modal to the window, without waiting here
+}
+
+void QtPlatform::announce(std::string_view text) {
+    if (m_announcer) {
+        m_announcer->announce(toQString(text));
+    }
 }
 
 bool QtPlatform::openWebAddress(std::string_view address) {

@@ -15,6 +15,8 @@ class Form1;
 /// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep, the event
 /// loop's exit, the clipboard, QMenu and a timer. Boxes open without waiting; menus and the
 /// clipboard answer from inside the call.
+class Announcer;
+
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
 
@@ -24,7 +26,8 @@ public:
     /// The window whose model hears the answers, and in front of which boxes and menus open.
     void attach(QWidget* window, Form1& model);
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
@@ -37,6 +40,7 @@ private:
     QWidget* m_window = nullptr;
     Form1* m_model = nullptr;
     QTimer* m_timer;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace varnik

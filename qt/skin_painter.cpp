@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "skin_painter.h"
 
-#include "units.h"
-
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
 
 namespace varnik {
 
-const QPixmap& SkinPictures::picture(int image, bool dense) {
-    QPixmap& pixmap = m_pixmaps[static_cast<std::size_t>(image - 1 + (dense ? pictureCount : 0))];
+const QPixmap& SkinPictures::picture(int image, int density) {
+    QPixmap& pixmap = m_pixmaps[static_cast<std::size_t>(image - 1 + (density - 1) * pictureCount)];
     if (pixmap.isNull()) {
-        QImageReader reader(
-            QStringLiteral(":/keys/Image%1%2.bmp").arg(image).arg(dense ? "@2x" : ""), "bmp");
+        const QString suffix = density > 1 ? QStringLiteral("@%1x").arg(density) : QString();
+        QImageReader reader(QStringLiteral(":/keys/Image%1%2.bmp").arg(image).arg(suffix), "bmp");
         // Qt's own BMP reader, named: guessing the format would load every image plugin.
         reader.setAutoDetectImageFormat(false);
         pixmap = QPixmap::fromImageReader(&reader);
@@ -29,36 +27,40 @@ QRect deviceRect(std::size_t key, double scale) {
     return {at.left, at.top, at.width, at.height};
 }
 
-void paintFocusMark(QPainter& painter, const QRect& key, double scale, const QColor& colour) {
-    // One pixel of the layout wide, three pixels inside the key's edge: within its frame.
+void paintFocusMark(QPainter& painter, const QRect& key, double scale,
+                    const std::vector<QColor>& lines) {
+    // Each line one pixel of the layout wide, the first focusMarkInset pixels inside the key's
+    // edge: within its frame.
     const int width = std::max(1, static_cast<int>(std::lround(scale)));
-    const int inset = static_cast<int>(std::lround(3 * scale));
-    const QRectF mark = QRectF(key).adjusted(inset + width / 2.0, inset + width / 2.0,
-                                             -inset - width / 2.0, -inset - width / 2.0);
-    painter.setPen(QPen(colour, width));
+    int inset = static_cast<int>(std::lround(focusMarkInset * scale));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(mark);
+    for (const QColor& colour : lines) {
+        const qreal middle = inset + width / 2.0;
+        painter.setPen(QPen(colour, width));
+        painter.drawRect(QRectF(key).adjusted(middle, middle, -middle, -middle));
+        inset += width;
+    }
 }
 
 } // namespace
 
 void paintSkin(QPainter& painter, const Scene& scene, double scale, SkinPictures& pictures,
-               const QColor& focusColour) {
+               const std::vector<QColor>& focusMark) {
     painter.save();
     // Device pixels from here on: the painter's own scaling is undone.
     painter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
-    // Between 1x and 2x screens (125 %, 150 %) the dense pictures are scaled down smoothly.
+    // Between densities (125 %, 225 % ...) the next denser pictures are scaled down smoothly.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const bool dense = scale > 1.0;
+    const int density = pictureDensity(scale);
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
         const QRect at = deviceRect(key, scale);
         // No two keys overlap, and a shown highlight covers its normal picture exactly: each
         // key draws one of its two pictures.
         const int image = scene.keys[key].lit ? highlightImage(key) : normalImage(key);
-        const QPixmap& picture = pictures.picture(image, dense);
+        const QPixmap& picture = pictures.picture(image, density);
         painter.drawPixmap(QRectF(at), picture, QRectF(picture.rect()));
         if (scene.keys[key].focusMark) {
-            paintFocusMark(painter, at, scale, focusColour);
+            paintFocusMark(painter, at, scale, focusMark);
         }
     }
     painter.restore();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages a task needs, only those that are missing; for "web" also the
-# browser tests' npm packages (tests/web, pinned by its package-lock.json).
-# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web [...]
+# browser tests' npm packages (tests/web), for "web-bench" Lighthouse (bench/web/lighthouse),
+# each pinned by its folder's package-lock.json.
+# Usage: scripts/install-deps.sh build|test|fuzz|bench|windows|site|web|web-bench|screenreader [...]
 set -euo pipefail
 
 packages_for() {
@@ -31,6 +32,12 @@ packages_for() {
     # The web build and its tests: the site's tools, the browser, and npm unless node brought
     # its own.
     web) echo "$(packages_for site)" chromium "$(command -v npm >/dev/null || echo npm)" ;;
+    web-bench) packages_for web ;;
+    # The screen-reader tests: Orca and its voice pipeline (speech-dispatcher with espeak-ng,
+    # sound into ALSA's null device), a window manager for the windows Orca follows, and the
+    # locale data to build a Bengali locale from.
+    screenreader) echo orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng \
+        openbox locales xvfb xdotool dbus at-spi2-core chromium ;;
     *) echo "unknown package group: $1" >&2; exit 2 ;;
     esac
 }
@@ -61,12 +68,16 @@ install_packages() {
 }
 [ ${#missing[@]} -eq 0 ] || install_packages
 
-# The browser tests' client drives the system's Chromium: it never downloads a browser.
-web_tests=$(dirname "$0")/../tests/web
+# The browser tests' client and Lighthouse drive the system's Chromium: no browser download.
 for group in "$@"; do
-    if [ "$group" = web ] && { [ ! -d "$web_tests/node_modules" ] ||
-        [ "$web_tests/package-lock.json" -nt "$web_tests/node_modules" ]; }; then
-        echo "Installing the browser tests' npm packages (tests/web)"
-        (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+    case "$group" in
+    web) folder=tests/web ;;
+    web-bench) folder=bench/web/lighthouse ;;
+    *) continue ;;
+    esac
+    folder=$(dirname "$0")/../$folder
+    if [ ! -d "$folder/node_modules" ] || [ "$folder/package-lock.json" -nt "$folder/node_modules" ]; then
+        echo "Installing the npm packages of ${folder#*/../}"
+        (cd "$folder" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
     fi
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Checks the drawn key pictures and icons: file format, exact sizes, and that a
-key's normal and highlight pictures carry their glyph in the same place.
+"""Checks the drawn key pictures and icons: file format, exact sizes at every density, that a
+key's normal and highlight pictures carry their glyph in the same place, and that each vector
+picture is an SVG of its key's size that needs no font.
 
 Usage: /usr/bin/python3 tools/check_assets.py --layout build/test/layout.json [ASSETS_DIR]
 (exit status 1 on a fault)
@@ -11,6 +12,7 @@ import argparse
 import os
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 from PIL import Image
 
@@ -18,6 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import iconart  # noqa: E402
 import keyart  # noqa: E402
+import keysvg  # noqa: E402
 
 
 def bmp_faults(path, width, height):
@@ -50,7 +53,7 @@ def exact_ink(image, colour):
 def check_keys(keys_dir, layout):
     faults = []
     for key in keyart.keys(layout):
-        for scale in (1, 2):
+        for scale in keyart.SCALES:
             width, height = key.size[0] * scale, key.size[1] * scale
             pair = []
             for highlight in (False, True):
@@ -76,6 +79,34 @@ def check_keys(keys_dir, layout):
     return faults
 
 
+def svg_faults(path, width, height):
+    try:
+        root = ElementTree.parse(path).getroot()
+    except ElementTree.ParseError as error:
+        return ["not XML: %s" % error]
+    size = (root.get("width"), root.get("height"), root.get("viewBox"))
+    checks = [
+        (root.tag == "{http://www.w3.org/2000/svg}svg", "not an SVG"),
+        (size == (str(width), str(height), "0 0 %d %d" % (width, height)), "size %s" % (size,)),
+        (not any(e.tag.endswith(("}text", "}image", "}use")) for e in root.iter()),
+         "draws text or other files: the lettering must be paths"),
+    ]
+    return [message for ok, message in checks if not ok]
+
+
+def check_vectors(keys_dir, layout):
+    faults = []
+    for key in keyart.keys(layout):
+        for image in (key.image, key.image + 1):
+            name = keysvg.file_name(image)
+            path = os.path.join(keys_dir, name)
+            if not os.path.exists(path):
+                faults.append("%s: missing" % name)
+                continue
+            faults += ["%s: %s" % (name, m) for m in svg_faults(path, *key.size)]
+    return faults
+
+
 def check_icons(icons_dir):
     faults = []
     for size in iconart.SIZES:
@@ -91,6 +122,12 @@ def check_icons(icons_dir):
         # The corner pixel may catch a trace of the anti-aliased rounding.
         if icon.getpixel((0, 0))[3] > 16 or icon.getpixel((size // 2, size // 2))[3] != 255:
             faults.append("%s: corners must be clear and the square opaque" % name)
+    for kind, size, _ in iconart.FULL_BLEED:
+        name = iconart.file_name(size, kind)
+        path = os.path.join(icons_dir, name)
+        icon = Image.open(path) if os.path.exists(path) else None
+        if not icon or icon.format != "PNG" or icon.mode != "RGB" or icon.size != (size, size):
+            faults.append("%s: missing, or not an opaque PNG of %d pixels" % (name, size))
     return faults
 
 
@@ -100,7 +137,8 @@ def main():
     parser.add_argument("assets", nargs="?", default=os.path.join(
         os.path.dirname(os.path.abspath(__file__)), os.pardir, "assets"))
     args = parser.parse_args()
-    faults = (check_keys(os.path.join(args.assets, "keys"), args.layout)
+    keys_dir = os.path.join(args.assets, "keys")
+    faults = (check_keys(keys_dir, args.layout) + check_vectors(keys_dir, args.layout)
               + check_icons(os.path.join(args.assets, "icons")))
     for fault in faults:
         print("FAULT", fault)

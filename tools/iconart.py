@@ -11,14 +11,19 @@ and at 16 pixels "calc" is hand-set, so that the small icons keep the shapes.
 from PIL import Image
 
 import assetlib as lib
+import brand
 
 SIZES = (16, 22, 24, 32, 48, 64, 128, 192, 256, 512)  # 192 and 512 for the web app
+# Icons that a phone masks itself, for the web app: the body fills the square, and the design
+# takes this share of it, inside what every mask keeps (a maskable icon's middle circle, 80 %
+# across, for Android; the rounded square of an iPhone's home screen). (kind, size, share)
+FULL_BLEED = (("maskable", 192, 0.66), ("maskable", 512, 0.66), ("apple-touch", 180, 0.9))
 
 NAME = "\u09ad\u09be\u09b0\u09cd\u09a8\u09bf\u0995"  # ভার্নিক
 LATIN = "calc"
 
 GREEN_TOP = (58, 170, 88)
-GREEN_BOTTOM = (20, 124, 56)
+GREEN_BOTTOM = brand.GREEN
 GREEN_EDGE = (8, 88, 40)
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
@@ -137,31 +142,49 @@ def lettering(unit, layout, which, path, text):
     return lib.sharpen(fit_text(path, text, width, height), 30, 220), box
 
 
-def draw_icon(size):
+def draw_design(canvas, size, offset=0):
+    """The map and the lettering of the icon `size` pixels square, `offset` pixels right of and
+    below the canvas's corner."""
     unit = size / 32.0
     layout = TINY if size <= 16 else COMPACT if size < 32 else LAYOUT
+    lib.paint(canvas, map_mask(size, unit, layout["map"]), MAP_RED, (offset, offset))
+    name, box = lettering(unit, layout, "name", lib.BENGALI_BOLD, NAME)
+    shift = lambda box: tuple(v + offset for v in box)  # noqa: E731
+    place(canvas, name, shift(box), WHITE)
+    if layout is TINY:
+        lib.paint(canvas, lib.pixel_art(TINY_LATIN), BLACK, shift(TINY_LATIN_AT))
+    else:
+        latin, box = lettering(unit, layout, "latin", lib.LATIN_BOLD, LATIN)
+        place(canvas, latin, shift(box), BLACK)
+
+
+def draw_icon(size):
+    unit = size / 32.0
     inset = max(1, size // 48)
     canvas = Image.new("RGB", (size, size), GREEN_EDGE)
     lib.paint(canvas, rounded_square(size, unit, inset), body(size))
-    lib.paint(canvas, map_mask(size, unit, layout["map"]), MAP_RED)
-    name, box = lettering(unit, layout, "name", lib.BENGALI_BOLD, NAME)
-    place(canvas, name, box, WHITE)
-    if layout is TINY:
-        lib.paint(canvas, lib.pixel_art(TINY_LATIN), BLACK, TINY_LATIN_AT)
-    else:
-        latin, box = lettering(unit, layout, "latin", lib.LATIN_BOLD, LATIN)
-        place(canvas, latin, box, BLACK)
+    draw_design(canvas, size)
 
     icon = canvas.convert("RGBA")
     icon.putalpha(rounded_square(size, unit, 0))
     return icon
 
 
-def file_name(size):
-    return "varnik-calculator-%d.png" % size
+def draw_full_bleed(size, share):
+    """An opaque square of the body with the design across `share` of it, in the middle."""
+    canvas = body(size)
+    design = int(round(size * share))
+    draw_design(canvas, design, (size - design) // 2)
+    return canvas
+
+
+def file_name(size, kind=None):
+    return "varnik-calculator-%s%d.png" % (kind + "-" if kind else "", size)
 
 
 def icons():
-    """Every icon size: (file name, image)."""
+    """Every icon: (file name, image)."""
     for size in SIZES:
         yield file_name(size), draw_icon(size)
+    for kind, size, share in FULL_BLEED:
+        yield file_name(size, kind), draw_full_bleed(size, share)

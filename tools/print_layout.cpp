@@ -7,6 +7,7 @@
 #include "units.h"
 
 #include <iostream>
+#include <sstream>
 #include <string>
 
 using namespace varnik;
@@ -45,15 +46,39 @@ std::string rectangles(const Twips& t) {
            ", " + std::to_string(p.height) + "]";
 }
 
+// A colour as CSS and the web's manifests write it: "#rrggbb".
+std::string colour(BgrColour bgr) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out = "\"#";
+    for (const int part : {red(bgr), green(bgr), blue(bgr)}) {
+        out += digits[part >> 4];
+        out += digits[part & 15];
+    }
+    return out + '"';
+}
+
+std::string font(const FontRow& row) {
+    std::ostringstream out;
+    out << "{\"family\": " << quoted(row.family) << ", \"points\": " << row.points
+        << ", \"bold\": " << (row.bold ? "true" : "false") << "}";
+    return out.str();
+}
+
 } // namespace
 
 int main() {
     std::cout << "{\n  \"caption\": " << quoted(windowCaption) << ",\n  \"client\": "
-              << "{" << rectangles({0, 0, clientWidth, clientHeight}) << "},\n";
-    std::cout << "  \"display\": {" << rectangles(displayGeometry) << "},\n";
+              << "{" << rectangles({0, 0, clientWidth, clientHeight})
+              << ", \"background\": " << colour(windowBackground) << "},\n";
+    std::cout << "  \"display\": {" << rectangles(displayGeometry)
+              << ", \"background\": " << colour(displayBackground)
+              << ", \"textColour\": " << colour(displayTextColour)
+              << ", \"font\": " << font(displayFont) << "},\n";
     std::cout << "  \"link\": {\"caption\": " << quoted(linkCaption)
               << ", \"target\": " << quoted(linkTarget) << ", " << rectangles(linkGeometry)
+              << ", \"restColour\": " << colour(linkRestColour) << ", \"font\": " << font(linkFont)
               << "},\n";
+    std::cout << "  \"focusMarkInset\": " << focusMarkInset << ",\n";
     std::cout << "  \"skinKeys\": [\n";
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
         const SkinPart& skin = skinKey(key);
@@ -70,6 +95,7 @@ int main() {
         const ButtonPart& button = commandButton(b);
         std::cout << "    {\"name\": " << quoted(button.name)
                   << ", \"caption\": " << quoted(button.caption)
+                  << ", \"accessibleName\": " << quoted(buttonAccessibleName(b))
                   << ", \"action\": " << quoted(actionName(buttonAction(b)))
                   << ", \"tabIndex\": " << button.tabIndex << ", " << rectangles(button.geometry)
                   << "}" << (i + 1 < commandButtonCount ? "," : "") << "\n";

@@ -10,13 +10,18 @@
 const fs = require("node:fs");
 const http = require("node:http");
 const path = require("node:path");
+const zlib = require("node:zlib");
 const {spawn} = require("node:child_process");
 
+// PNG and the font are compressed already; the rest goes gzipped where the browser takes it,
+// as a host sends it.
+const PACKED = new Set([".png", ".ttf"]);
 const TYPES = {
     ".html": "text/html; charset=utf-8",
     ".js": "text/javascript; charset=utf-8",
     ".wasm": "application/wasm",
     ".png": "image/png",
+    ".svg": "image/svg+xml",
     ".ttf": "font/ttf",
     ".webmanifest": "application/manifest+json",
     ".json": "application/json",
@@ -51,9 +56,16 @@ function serve(folder, port = 0) {
                 response.writeHead(404, {"Content-Type": "text/plain"}).end("Not found\n");
                 return;
             }
+            const gzip = !PACKED.has(path.extname(file)) &&
+                /\bgzip\b/.test(request.headers["accept-encoding"] || "");
+            if (gzip) {
+                body = zlib.gzipSync(body);
+            }
             response.writeHead(200, {
                 "Content-Type": TYPES[path.extname(file)] || "application/octet-stream",
                 "Content-Length": body.length,
+                ...(gzip ? {"Content-Encoding": "gzip"} : {}),
+                "Vary": "Accept-Encoding",
                 // Always asked again: a rebuilt site shows at once.
                 "Cache-Control": "no-cache",
             });

@@ -23,26 +23,54 @@ std::string ariaKeys(std::string keys) {
     return keys;
 }
 
+// Tells the page's style how wide the element is in ems of its font (--ems); the style shrinks
+// the font where the room is narrower, so that the texts of menus and boxes never wrap.
+void measureEms(val element) {
+    val style = val::global("window").call<val>("getComputedStyle", element);
+    const double font = val::global("parseFloat")(style["fontSize"]).as<double>();
+    if (font > 0) {
+        element["style"].call<void>("setProperty", std::string("--ems"),
+                                    element["offsetWidth"].as<double>() / font);
+    }
+}
+
 } // namespace
 
 BrowserPlatform::BrowserPlatform() : m_box(byId("box")), m_menu(byId("menu")) {
-    listen(m_box, "close", "onBoxClosed");
+    // The box closed, heard at once: its close event comes a task later, after keys and clicks
+    // that the browser has queued meanwhile, which the model would still hold back.
+    val options = val::object();
+    options.set("attributeFilter", val::array(std::vector<std::string>{"open"}));
+    val::global("MutationObserver")
+        .new_(handler("onBoxClosed"))
+        .call<void>("observe", m_box, options);
     // A click beside the box, or on its text, leaves the focus on OK: Enter and the space bar
     // still close it, as a desktop's box keeps its focus.
     listen(m_box, "mousedown", "onBoxMouseDown");
 }
 
-void BrowserPlatform::showMessage(std::string_view prompt) {
+void BrowserPlatform::showMessage(std::string_view prompt, std::string_view description) {
     byId("boxText").set("textContent", std::string(prompt));
+    byId("boxReason").set("textContent", std::string(description));
     m_focusBefore = val::global("document")["activeElement"];
+    m_boxShown = true;
     m_box.call<void>("showModal"); // Enter presses its OK button, Escape closes it
+    measureEms(m_box);
 }
 
 void BrowserPlatform::boxClosed() {
+    if (!m_boxShown || m_box["open"].as<bool>()) {
+        return; // the box has just opened
+    }
+    m_boxShown = false;
     restoreFocus();
     if (m_model) {
         m_model->messageClosed();
     }
+}
+
+void BrowserPlatform::announce(std::string_view text) {
+    byId("announcement").set("textContent", std::string(text));
 }
 
 bool BrowserPlatform::openWebAddress(std::string_view address) {
@@ -75,6 +103,7 @@ void BrowserPlatform::endProgram() {
     // An installed app's window closes; a tab opened by the user stays, so the calculator gives
     // way to a line saying that it has ended.
     m_ended = true;
+    announce(""); // what it said last is no part of the page that stays
     val::global("window").call<void>("close");
     byId("Form1")["style"].set("display", std::string("none"));
     byId("ended").set("hidden", false);
@@ -89,20 +118,19 @@ void BrowserPlatform::copyToClipboard(std::string_view text) {
     }
 }
 
-void BrowserPlatform::keyStarts(const TypedKey& key) {
-    m_inPasteKey = (key.name == KeyName::V && key.ctrl && !key.shift && !key.alt) ||
-                   (key.name == KeyName::Insert && key.shift && !key.ctrl);
+void BrowserPlatform::keyStarts() {
+    m_inTypedKey = true;
     m_pasteByEvent = false;
 }
 
 bool BrowserPlatform::keyEnds() {
-    m_inPasteKey = false;
+    m_inTypedKey = false;
     return m_pasteByEvent;
 }
 
 void BrowserPlatform::readClipboard(bool toPaste) {
-    if (m_inPasteKey) {
-        m_pasteByEvent = true; // the browser's paste event follows the key
+    if (m_inTypedKey && toPaste) {
+        m_pasteByEvent = true; // the browser's paste event follows the key (Ctrl+V, Shift+Insert)
         return;
     }
     val clipboard = val::global("navigator")["clipboard"];
@@ -174,6 +202,7 @@ void BrowserPlatform::popUpMenu(const std::vector<MenuItem>& items, float x, flo
     m_menu["style"].call<void>("setProperty", std::string("--x"), x / twipsPerPixel);
     m_menu["style"].call<void>("setProperty", std::string("--y"), y / twipsPerPixel);
     m_menu.set("hidden", false);
+    measureEms(m_menu);
     val::global("window").call<void>("addEventListener", std::string("pointerdown"),
                                      handler("onPointerOutsideMenu"), true);
     m_menuActive = -1;
@@ -198,10 +227,15 @@ bool BrowserPlatform::keyForPage(val event) {
     if (m_ended) {
         return true; // the browser's, for the line that replaced the window
     }
-    if (m_menuEnabled.empty()) {
-        return false; // a box takes its keys by itself
-    }
     const std::string key = text(event["key"]);
+    if (m_menuEnabled.empty()) {
+        // A box takes its keys by itself; Tab stays on its one button, as on the desktops.
+        const bool tabInBox = key == "Tab" && m_box["open"].as<bool>();
+        if (tabInBox) {
+            event.call<void>("preventDefault");
+        }
+        return tabInBox;
+    }
     event.call<void>("preventDefault");
     if (key == "ArrowDown") {
         highlightMenuItem(1);

@@ -3,7 +3,6 @@
 
 #include "dom.h"
 #include "platform.h"
-#include "typed_keys.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +24,8 @@ public:
 
     void attach(Form1& model) { m_model = &model; }
 
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override;
     bool openWebAddress(std::string_view address) override;
     void signalError() override;
     void endProgram() override;
@@ -37,10 +37,10 @@ public:
     /// A key the box or the menu in front of the window takes, or the page's own after the
     /// end (Enter on "Start again"): true when it was theirs.
     bool keyForPage(val event);
-    /// Around a typed key's trip through the model: Ctrl+V and Shift+Insert paste what the
-    /// browser's own paste event brings, so that no permission is asked. keyEnds() is true when
-    /// the browser's default action must follow the key for that.
-    void keyStarts(const TypedKey& key);
+    /// Around a typed key's trip through the model: a key that pastes pastes what the browser's
+    /// own paste event brings, so that no permission is asked. keyEnds() is true when the
+    /// browser's default action must follow the key for that.
+    void keyStarts();
     bool keyEnds();
     /// The page's paste event brought this text.
     void pasted(const std::string& text);
@@ -66,8 +66,9 @@ private:
     val m_audio = val::null();
     std::vector<bool> m_menuEnabled; ///< the open menu's items; empty while it is closed
     int m_menuActive = -1;
-    bool m_inPasteKey = false;
+    bool m_inTypedKey = false;
     bool m_pasteByEvent = false;
+    bool m_boxShown = false;
     bool m_ended = false;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window_colours.h"
+
 #include <emscripten/val.h>
 #include <string>
 #include <string_view>
@@ -27,8 +29,9 @@ inline void setClass(val element, const char* name, bool on) {
     element["classList"].call<void>("toggle", std::string(name), on);
 }
 
-/// "rgb(r, g, b)" for a colour of the layout.
-std::string cssColour(unsigned colour);
+/// A colour of the scene as CSS writes it: "rgb(r,g,b)" for a colour of the tables, the
+/// browser's system colour (which a high-contrast theme sets) for one the desktop chooses.
+std::string cssColour(const SceneColour& colour);
 
 inline std::string text(val value) {
     return value.isString() ? value.as<std::string>() : std::string();

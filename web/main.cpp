@@ -60,9 +60,9 @@ EMSCRIPTEN_BINDINGS(varnik) {
     function("onSkinKeyClick", &toWindow<&PageWindow::skinKeyClicked>);
     function("onPaste", &toWindow<&PageWindow::pasted>);
     function(
-        "onResize", +[](val) { page->window.resized(); });
+        "onContrastChanged", +[](val) { page->window.contrastChanged(); });
     function(
-        "onBoxClosed", +[](val) { page->platform.boxClosed(); });
+        "onBoxClosed", +[](val /*records*/, val /*observer*/) { page->platform.boxClosed(); });
     function(
         "onBoxMouseDown", +[](val event) { event.call<void>("preventDefault"); });
     function("onMenuItemClick", &toPlatform<&BrowserPlatform::menuItemClicked>);

@@ -4,7 +4,6 @@
 #include "texts.h"
 #include "units.h"
 
-#include <algorithm>
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
@@ -33,6 +32,9 @@ KeyName keyNameOf(const std::string& key, const std::string& code) {
     }
     if (key == "ContextMenu") {
         return KeyName::Menu;
+    }
+    if (key == "Tab") {
+        return KeyName::Tab;
     }
     if (key == "F10") {
         return KeyName::F10;
@@ -82,26 +84,52 @@ TypedKey typedKeyOf(val event) {
 
 } // namespace
 
-std::string cssColour(unsigned colour) {
-    return "rgb(" + std::to_string(red(colour)) + "," + std::to_string(green(colour)) + "," +
-           std::to_string(blue(colour)) + ")";
+std::string cssColour(const SceneColour& colour) {
+    if (colour.system) {
+        switch (*colour.system) {
+        case SystemColour::Window:
+            return "Canvas";
+        case SystemColour::Field:
+            return "Field";
+        case SystemColour::FieldText:
+            return "FieldText";
+        case SystemColour::Link:
+            return "LinkText";
+        case SystemColour::Highlight:
+            return "Highlight";
+        case SystemColour::HighlightText:
+            return "HighlightText";
+        }
+    }
+    const BgrColour bgr = colour.design;
+    return "rgb(" + std::to_string(red(bgr)) + "," + std::to_string(green(bgr)) + "," +
+           std::to_string(blue(bgr)) + ")";
 }
 
 PageWindow::PageWindow(Calculator& calculator, BrowserPlatform& platform, const Messages& messages)
     : m_model(calculator, platform, *this, messages), m_platform(platform), m_root(byId("Form1")),
-      m_display(byId(displayName)), m_link(byId(linkName)) {
+      m_display(byId(displayName)), m_link(byId(linkName)),
+      m_moreContrast(val::global("window").call<val>(
+          "matchMedia", std::string("(prefers-contrast: more), (forced-colors: active)"))) {
     for (std::size_t b = 0; b < commandButtonCount; ++b) {
         m_buttons.push_back(byId(commandButton(b).name));
     }
     for (std::size_t k = 0; k < skinKeyCount; ++k) {
         m_keys.push_back(byId(pictureName(normalImage(k))));
     }
+    // The About button always opens a box. Told so, a screen reader also takes it for a control
+    // that wants the keys: focused at start-up, it puts Orca in its focus mode, which the
+    // window's application region then keeps, so that typed keys reach the calculator.
+    m_buttons[aboutButton].call<void>("setAttribute", std::string("aria-haspopup"),
+                                      std::string("dialog"));
 }
 
 void PageWindow::start() {
-    resized();
     showLanguage();
     m_model.load();
+    // The browser's more-contrast setting, or a high-contrast theme (forced colours).
+    contrastChanged();
+    listen(m_moreContrast, "change", "onContrastChanged");
     val window = val::global("window");
     val document = val::global("document");
     // The mouse anywhere on the page: a pressed key keeps the pointer's events, as desktops
@@ -115,10 +143,10 @@ void PageWindow::start() {
     listen(window, "pointerup", "onPointerUp");
     listen(window, "pointercancel", "onPointerCancel");
     listen(m_root, "contextmenu", "onContextMenu");
+    listen(byId("menu"), "contextmenu", "onContextMenu"); // the menu's own: no second menu
     listen(document, "keydown", "onKeyDown");
     listen(document, "focusin", "onFocusIn");
     listen(document, "paste", "onPaste");
-    listen(window, "resize", "onResize");
     for (const val& button : m_buttons) {
         listen(button, "click", "onButtonClick");
     }
@@ -165,6 +193,10 @@ void PageWindow::showLanguage() {
         m_keys[k].call<void>("setAttribute", std::string("aria-label"),
                              std::string(m_model.accessibleKey(k).name));
     }
+    for (std::size_t b = 0; b < m_buttons.size(); ++b) {
+        m_buttons[b].call<void>("setAttribute", std::string("aria-label"),
+                                std::string(m_model.accessibleButtonName(b)));
+    }
     // The installed app's name and description in the same language, where the site has them.
     if (language != "en") {
         val manifest =
@@ -174,9 +206,11 @@ void PageWindow::showLanguage() {
 }
 
 PageWindow::Position PageWindow::twipsOf(val event) const {
+    // The page's style scales the window to the viewport: its box on the screen says by how much.
     val box = m_root.call<val>("getBoundingClientRect");
-    const double x = (event["clientX"].as<double>() - box["left"].as<double>()) / m_scale;
-    const double y = (event["clientY"].as<double>() - box["top"].as<double>()) / m_scale;
+    const double scale = box["width"].as<double>() / layoutWidth;
+    const double x = (event["clientX"].as<double>() - box["left"].as<double>()) / scale;
+    const double y = (event["clientY"].as<double>() - box["top"].as<double>()) / scale;
     return {toTwips(x), toTwips(y), x >= 0 && y >= 0 && x < layoutWidth && y < layoutHeight};
 }
 
@@ -191,9 +225,6 @@ void PageWindow::mouseMoved(val event) {
 void PageWindow::mousePressed(val event) {
     // The pictures take no focus: the keyboard's stays on its hidden button, as on the desktops.
     event.call<void>("preventDefault");
-    // A menu the pointer asks for is the pointer's: the browser sends no menu event of its own
-    // after a Menu key or Shift+F10 that the window took.
-    m_menuKeyDown = false;
     if (event["button"].as<int>() != 0) {
         return;
     }
@@ -248,28 +279,22 @@ void PageWindow::touchCancelled(val event) {
 
 void PageWindow::contextMenu(val event) {
     event.call<void>("preventDefault");
+    // Whatever asked for it: where the Menu key or Shift+F10 also brings the browser's own
+    // menu event, the typed key has opened the model's menu already, which holds this one.
     const Position at = twipsOf(event);
-    m_model.contextMenuRequested(at.x, at.y, m_menuKeyDown);
-    m_menuKeyDown = false;
+    m_model.contextMenuRequested(at.x, at.y, false);
 }
 
 void PageWindow::keyPressed(val event) {
     if (m_platform.keyForPage(event)) {
         return; // the box or the menu in front of the window takes it
     }
-    if (text(event["key"]) == "Tab") {
-        // Tab and Shift+Tab walk the hidden buttons only, round and round.
-        event.call<void>("preventDefault");
-        if (!m_model.inputHeld()) {
-            focusButton(m_model.nextFocus(event["shiftKey"].as<bool>()));
-        }
-        return;
-    }
-    const TypedKey key = typedKeyOf(event);
-    m_menuKeyDown = key.name == KeyName::Menu || (key.name == KeyName::F10 && key.shift);
-    m_platform.keyStarts(key);
-    const bool taken = m_model.typeKey(key);
-    if (taken && !m_platform.keyEnds()) {
+    // The model's key table decides, Tab included; the browser's own action follows only the
+    // keys it leaves, and a paste, which the browser's paste event brings.
+    m_platform.keyStarts();
+    const bool taken = m_model.typeKey(typedKeyOf(event));
+    const bool pasteFollows = m_platform.keyEnds();
+    if (taken && !pasteFollows) {
         event.call<void>("preventDefault");
     }
 }
@@ -310,20 +335,11 @@ void PageWindow::pasted(val event) {
     m_platform.pasted(text(event["clipboardData"].call<val>("getData", std::string("text/plain"))));
 }
 
-void PageWindow::resized() {
-    val window = val::global("window");
-    const double width = window["innerWidth"].as<double>();
-    const double height = window["innerHeight"].as<double>();
-    // The whole window in view; a phone held upright fills its width.
-    m_scale = std::max(0.1, std::min(width / layoutWidth, height / layoutHeight));
-    // A number, which the browser writes itself: no formatting of doubles in the program.
-    m_root["style"].call<void>("setProperty", std::string("--scale"), m_scale);
-}
-
 void PageWindow::displayChanged() {
     const DisplayScene& display = m_model.scene().display;
     m_display.set("value", display.text);
     m_display["style"].set("backgroundColor", cssColour(display.background));
+    m_display["style"].set("color", cssColour(display.textColour));
     m_display["style"].set("textAlign", std::string(display.rightAligned ? "right" : "left"));
 }
 
@@ -338,7 +354,30 @@ void PageWindow::skinKeyChanged(std::size_t key) {
 }
 
 void PageWindow::linkChanged() {
-    m_link["style"].set("color", cssColour(m_model.scene().linkColour));
+    // As a variable, which the page's style overrides when more contrast is asked for.
+    m_link["style"].call<void>("setProperty", std::string("--link-colour"),
+                               cssColour(m_model.scene().linkColour));
+}
+
+void PageWindow::coloursChanged() {
+    const Scene& scene = m_model.scene();
+    // The page's background around the window, and the window's own.
+    val::global("document")["documentElement"]["style"].call<void>(
+        "setProperty", std::string("--window-background"), cssColour(scene.background));
+    // The focus mark's lines from the outside in, one pixel each; none: the page's usual mark.
+    std::string lines;
+    for (std::size_t i = 0; i < scene.focusMarkLines.size(); ++i) {
+        lines += (i ? ", inset 0 0 0 " : "inset 0 0 0 ") + std::to_string(i + 1) + "px " +
+                 cssColour(scene.focusMarkLines[i]);
+    }
+    m_root["style"].call<void>(lines.empty() ? "removeProperty" : "setProperty",
+                               std::string("--mark-lines"), lines);
+    displayChanged();
+    linkChanged();
+}
+
+void PageWindow::contrastChanged() {
+    m_model.setHighContrast(m_moreContrast["matches"].as<bool>());
 }
 
 void PageWindow::focusButton(std::size_t button) {

@@ -28,6 +28,7 @@ public:
     void operationChanged() override {} // the hidden label has no element on the page
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override;
+    void coloursChanged() override;
     void focusButton(std::size_t button) override;
 
     // The browser's events, from main.cpp's handlers.
@@ -44,7 +45,7 @@ public:
     void buttonClicked(val event);
     void skinKeyClicked(val event);
     void pasted(val event);
-    void resized();
+    void contrastChanged();
 
     Form1& model() { return m_model; }
 
@@ -64,11 +65,10 @@ private:
     val m_root;
     val m_display;
     val m_link;
+    val m_moreContrast;         ///< the media query of the browser's high-contrast settings
     std::vector<val> m_buttons; ///< by the key table's button order
     std::vector<val> m_keys;    ///< by the key map's order
-    double m_scale = 1;
     bool m_mouseDown = false;
-    bool m_menuKeyDown = false; ///< the Menu key or Shift+F10, whose own menu event may follow
 };
 
 } // namespace varnik::web

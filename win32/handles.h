@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Owners for the GDI and USER handles the window makes, so that no path leaks one.
+// Owners for the GDI, USER and COM handles the window makes, so that no path leaks one.
 #pragma once
 
 #include <objbase.h>
@@ -28,6 +28,12 @@ struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
+struct ComReleaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+/// A COM object's reference.
+template <typename Interface> using ComObject = std::unique_ptr<Interface, ComReleaser>;
 
 struct FontResourceDeleter {
     void operator()(HANDLE fonts) const { RemoveFontMemResourceEx(fonts); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "units.h"
+#include "window_colours.h"
 
 #include <windows.h>
 
@@ -25,6 +26,11 @@ inline POINT pixelPoint(float x, float y, int dpi) {
     return {pixel(x), pixel(y)};
 }
 
+/// The key pictures' density for a window at `dpi`.
+inline int pictureDensityAt(int dpi) {
+    return pictureDensity(static_cast<double>(dpi) / USER_DEFAULT_SCREEN_DPI);
+}
+
 /// The LOGFONT height of a font of `points` at `dpi`: negative, so it is the characters' height.
 inline LONG fontHeight(double points, int dpi) {
     return -std::lround(points * dpi / 72.0);
@@ -33,5 +39,11 @@ inline LONG fontHeight(double points, int dpi) {
 inline COLORREF toColorRef(BgrColour colour) {
     return RGB(red(colour), green(colour), blue(colour));
 }
+
+/// The colour a scene colour stands for: a colour of the tables, or the desktop's own.
+COLORREF toColorRef(const SceneColour& colour);
+
+/// Whether the user turned Windows' high-contrast setting on.
+bool highContrastOn();
 
 } // namespace varnik::win32

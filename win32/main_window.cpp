@@ -89,13 +89,21 @@ bool MainWindow::create() {
     m_platform.attach(m_window, m_model, m_dpi);
 
     m_fonts = std::make_unique<FontSet>(m_dpi);
-    m_pictures = std::make_unique<SkinPictures>(m_instance, m_dpi > USER_DEFAULT_SCREEN_DPI);
+    m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(m_dpi));
     m_buttons.create(m_window, m_instance, *m_fonts);
+    // Screen readers ask each button itself for its name.
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        SetWindowLongPtrW(m_buttons.button(b), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_buttonProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(m_buttons.button(b), GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(&MainWindow::buttonProcedure)));
+    }
     // The load step's scene makes the display.
     m_model.load();
     if (!m_txtnum) {
         createDisplay(m_model.scene().display.rightAligned);
     }
+    m_model.setHighContrast(highContrastOn());
     // The load step puts the window in its normal state, however the program was started.
     ShowWindow(m_window, SW_SHOWNORMAL);
     UpdateWindow(m_window);
@@ -131,9 +139,8 @@ void MainWindow::layOut(int dpi) {
                  display.bottom - display.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(m_txtnum, WM_SETFONT, reinterpret_cast<WPARAM>(fonts->get(displayFont)), TRUE);
     m_fonts = std::move(fonts); // the old fonts go once no control uses them
-    const bool dense = dpi > USER_DEFAULT_SCREEN_DPI;
-    if (!m_pictures || m_pictures->dense() != dense) {
-        m_pictures = std::make_unique<SkinPictures>(m_instance, dense);
+    if (!m_pictures || m_pictures->density() != pictureDensityAt(dpi)) {
+        m_pictures = std::make_unique<SkinPictures>(m_instance, pictureDensityAt(dpi));
     }
     InvalidateRect(m_window, nullptr, FALSE);
 }
@@ -160,6 +167,9 @@ void MainWindow::displayChanged() {
         GetWindowTextW(m_txtnum, shown.data(), static_cast<int>(shown.size()))));
     if (shown != text) {
         SetWindowTextW(m_txtnum, text.c_str());
+        // Screen readers that watch the display hear it change: Wine's edit control does not
+        // say so itself (measured), and a second event where Windows' does costs nothing.
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_txtnum, OBJID_CLIENT, CHILDID_SELF);
     }
     // The background, the flash's included, is asked for as the display paints.
     InvalidateRect(m_txtnum, nullptr, TRUE);
@@ -184,6 +194,16 @@ void MainWindow::linkChanged() {
 
 void MainWindow::focusButton(std::size_t button) {
     SetFocus(m_buttons.button(button));
+}
+
+void MainWindow::coloursChanged() {
+    InvalidateRect(m_window, nullptr, FALSE);
+    InvalidateRect(m_txtnum, nullptr, TRUE);
+}
+
+void MainWindow::onSystemColours() {
+    m_model.setHighContrast(highContrastOn());
+    coloursChanged(); // the desktop's colours may have changed with the setting or without it
 }
 
 void MainWindow::invalidate(const Twips& area) {
@@ -225,6 +245,15 @@ LRESULT CALLBACK MainWindow::displayProcedure(HWND hwnd, UINT message, WPARAM wP
     return CallWindowProcW(self->m_editProcedure, hwnd, message, wParam, lParam);
 }
 
+LRESULT CALLBACK MainWindow::buttonProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_GETOBJECT) {
+        return self->onButtonGetObject(hwnd, wParam, lParam);
+    }
+    return CallWindowProcW(self->m_buttonProcedure, hwnd, message, wParam, lParam);
+}
+
 LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(hwnd, WM_PAINT, onPaint);
@@ -247,6 +276,16 @@ LRESULT MainWindow::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DPICHANGED:
         return onDpiChanged(hwnd, wParam, lParam);
+    // The high-contrast setting comes with a setting change, its colours with a colour change.
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST) {
+            onSystemColours();
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        onSystemColours();
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_GETOBJECT:
         return onGetObject(hwnd, wParam, lParam);
     default:
@@ -322,7 +361,7 @@ HBRUSH MainWindow::onControlColour(HWND hwnd, HDC dc, HWND control, int type) {
                            reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     }
     const COLORREF background = toColorRef(m_model.scene().display.background);
-    SetTextColor(dc, toColorRef(DisplayScene::textColour));
+    SetTextColor(dc, toColorRef(m_model.scene().display.textColour));
     SetBkColor(dc, background);
     SetDCBrushColor(dc, background);
     return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
@@ -358,6 +397,7 @@ void MainWindow::onClose(HWND) {
 }
 
 void MainWindow::onDestroy(HWND) {
+    m_platform.detach();
     m_window = nullptr;
     PostQuitMessage(0);
 }
@@ -375,6 +415,9 @@ LRESULT MainWindow::onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     startCom();
+    if (const auto answer = m_platform.answerGetObject(wParam, lParam)) {
+        return *answer;
+    }
     if (const auto answer = answerGetObject(hwnd, wParam, lParam, m_model)) {
         return *answer;
     }
@@ -388,6 +431,18 @@ LRESULT MainWindow::onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) 
         return *answer;
     }
     return CallWindowProcW(m_editProcedure, hwnd, WM_GETOBJECT, wParam, lParam);
+}
+
+LRESULT MainWindow::onButtonGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    startCom();
+    const auto button = CommandButtons::buttonOfId(GetDlgCtrlID(hwnd));
+    if (button) {
+        const std::wstring name = toWide(m_model.accessibleButtonName(*button));
+        if (const auto answer = answerNamedGetObject(hwnd, wParam, lParam, name)) {
+            return *answer;
+        }
+    }
+    return CallWindowProcW(m_buttonProcedure, hwnd, WM_GETOBJECT, wParam, lParam);
 }
 
 } // namespace varnik::win32

@@ -44,10 +44,12 @@ public:
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override;
     void focusButton(std::size_t button) override;
+    void coloursChanged() override;
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK displayProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK buttonProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Message handlers, in the shapes of windowsx.h's message crackers.
@@ -65,8 +67,10 @@ private:
     void onClose(HWND hwnd);
     void onDestroy(HWND hwnd);
     LRESULT onDpiChanged(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    void onSystemColours();
     LRESULT onGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
     LRESULT onDisplayGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    LRESULT onButtonGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
 
     /// Makes the display (again) with the scene's alignment: an edit control takes its
     /// alignment when it is made.
@@ -83,7 +87,8 @@ private:
     HWND m_window = nullptr;
     CommandButtons m_buttons;
     HWND m_txtnum = nullptr;
-    WNDPROC m_editProcedure = nullptr; ///< the display's own window procedure
+    WNDPROC m_editProcedure = nullptr;   ///< the display's own window procedure
+    WNDPROC m_buttonProcedure = nullptr; ///< the command buttons' own window procedure
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<FontSet> m_fonts;
     std::unique_ptr<SkinPictures> m_pictures;

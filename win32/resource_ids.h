@@ -4,7 +4,7 @@
 
 #define VARNIK_IDI_APP 1
 #define VARNIK_IDR_DISPLAY_FONT 10
-// Key pictures: picture n is VARNIK_KEY_BITMAP_BASE + n, its twice-as-dense twin
-// VARNIK_DENSE_KEY_BITMAP_BASE + n (the build numbers the files of assets/keys this way).
-#define VARNIK_KEY_BITMAP_BASE 1000
-#define VARNIK_DENSE_KEY_BITMAP_BASE 2000
+// Key pictures: picture n at density d (1x to 4x) is d * VARNIK_KEY_PICTURE_BASE + n, a BITMAP at
+// 1x and a PNG file (RCDATA) at the higher densities (the build numbers the files of assets/keys
+// this way).
+#define VARNIK_KEY_PICTURE_BASE 1000

@@ -1,134 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "skin_accessible.h"
 
+#include "accessible_object.h"
 #include "form1.h"
 #include "layout.h"
 #include "wide_text.h"
 
-#include <oleacc.h>
-
-#include <atomic>
 #include <string>
 
 namespace varnik::win32 {
 
 namespace {
 
-// Interface identifiers by __uuidof: MinGW's oleacc import library gives IID_IAccessible the
-// address of an import thunk, not the identifier.
-
 constexpr LONG keyCount = static_cast<LONG>(skinKeyCount);
 
-std::optional<LONG> childId(const VARIANT& child) {
-    if (child.vt != VT_I4) {
-        return std::nullopt;
-    }
-    return child.lVal;
-}
-
-bool isSelf(const VARIANT& child) {
-    return childId(child) == CHILDID_SELF;
-}
-
-HRESULT answerText(std::wstring_view text, BSTR* out) {
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-// What every accessible object here shares: reference counting, the interfaces it answers to,
-// IDispatch without a type library (screen readers call IAccessible itself) and IOleWindow.
-class AccessibleObject : public IAccessible, public IOleWindow {
-public:
-    AccessibleObject(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
-    AccessibleObject(const AccessibleObject&) = delete;
-    AccessibleObject& operator=(const AccessibleObject&) = delete;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (!object) {
-            return E_POINTER;
-        }
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
-            iid == __uuidof(IAccessible)) {
-            *object = static_cast<IAccessible*>(this);
-        } else if (iid == __uuidof(IOleWindow)) {
-            *object = static_cast<IOleWindow*>(this);
-        } else {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --m_references;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        if (!count) {
-            return E_POINTER;
-        }
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        return E_NOTIMPL;
-    }
-
-    // IOleWindow
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
-        if (!window) {
-            return E_POINTER;
-        }
-        *window = m_window;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
-protected:
-    virtual ~AccessibleObject() { m_standard->Release(); }
-
-    // A client may keep the object after the window has gone.
-    bool alive() const { return IsWindow(m_window) != FALSE; }
-    static HRESULT gone() { return RPC_E_DISCONNECTED; }
-
-    HWND m_window;
-    IAccessible* m_standard; ///< the window's standard object, which answers for the rest
-
-private:
-    std::atomic<ULONG> m_references{1};
-};
-
-// A control's standard object under a name of our own: a disabled edit control has no label a
-// screen reader could name it by.
+// A control's standard object under a name or a description of our own: a disabled edit control
+// has no label a screen reader could name it by, a button's caption may be a symbol, a message
+// box's text may be empty. An empty text leaves the standard object's.
 class NamedAccessible final : public AccessibleObject {
 public:
-    NamedAccessible(HWND window, IAccessible* standard, std::wstring_view name)
-        : AccessibleObject(window, standard), m_name(name) {}
+    NamedAccessible(HWND window, IAccessible* standard, std::wstring_view name,
+                    std::wstring_view description)
+        : AccessibleObject(window, standard), m_name(name), m_description(description) {}
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!name) {
-            return E_POINTER;
-        }
-        *name = nullptr;
-        if (!isSelf(child)) {
-            return m_standard->get_accName(child, name);
-        }
-        return alive() ? answerText(m_name, name) : gone();
+        return ownText(child, name, m_name, &IAccessible::get_accName);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return ownText(child, text, m_description, &IAccessible::get_accDescription);
     }
 
     // Everything else is the standard object's.
@@ -143,9 +42,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         return m_standard->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return m_standard->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         return m_standard->get_accRole(child, role);
@@ -189,7 +85,20 @@ public:
     }
 
 private:
+    HRESULT ownText(const VARIANT& child, BSTR* out, const std::wstring& own,
+                    HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*)) {
+        if (!out) {
+            return E_POINTER;
+        }
+        *out = nullptr;
+        if (own.empty() || !isSelf(child)) {
+            return (m_standard->*standard)(child, out);
+        }
+        return alive() ? answerText(own, out) : gone();
+    }
+
     std::wstring m_name;
+    std::wstring m_description;
 };
 
 // The client area. Child 1 to 18 are the skin keys, in the key map's order, as the window model
@@ -477,17 +386,6 @@ private:
     Form1& m_model;
 };
 
-bool isObject(LPARAM objectId, LONG wanted) {
-    return static_cast<LONG>(static_cast<DWORD>(objectId)) == wanted;
-}
-
-LRESULT answerWith(WPARAM flags, AccessibleObject* object) {
-    const LRESULT answer =
-        LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(object));
-    object->Release(); // the answer holds its own reference
-    return answer;
-}
-
 } // namespace
 
 std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId, Form1& model) {
@@ -503,7 +401,7 @@ std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectI
 }
 
 std::optional<LRESULT> answerNamedGetObject(HWND control, WPARAM flags, LPARAM objectId,
-                                            std::wstring_view name) {
+                                            std::wstring_view name, std::wstring_view description) {
     const auto id = static_cast<LONG>(static_cast<DWORD>(objectId));
     if (id != OBJID_CLIENT && id != OBJID_WINDOW) {
         return std::nullopt;
@@ -513,7 +411,7 @@ std::optional<LRESULT> answerNamedGetObject(HWND control, WPARAM flags, LPARAM o
                                          reinterpret_cast<void**>(&standard)))) {
         return std::nullopt;
     }
-    return answerWith(flags, new NamedAccessible(control, standard, name));
+    return answerWith(flags, new NamedAccessible(control, standard, name, description));
 }
 
 } // namespace varnik::win32

@@ -19,9 +19,11 @@ namespace varnik::win32 {
 /// those on to DefWindowProc.
 std::optional<LRESULT> answerGetObject(HWND window, WPARAM flags, LPARAM objectId, Form1& model);
 
-/// The answer to a control's WM_GETOBJECT that gives it the accessible name `name`, for its
-/// window and its client object alike; its standard objects answer for everything else.
+/// The answer to a control's WM_GETOBJECT that gives it the accessible name `name` and the
+/// description `description` (an empty one leaves the standard's), for its window and its client
+/// object alike; its standard objects answer for everything else.
 std::optional<LRESULT> answerNamedGetObject(HWND control, WPARAM flags, LPARAM objectId,
-                                            std::wstring_view name);
+                                            std::wstring_view name,
+                                            std::wstring_view description = {});
 
 } // namespace varnik::win32

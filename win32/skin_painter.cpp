@@ -5,14 +5,29 @@
 #include "resource_ids.h"
 #include "wide_text.h"
 
+#include <algorithm>
+
 namespace varnik::win32 {
 
 HBITMAP SkinPictures::picture(int image) {
     Bitmap& bitmap = m_bitmaps[static_cast<std::size_t>(image - 1)];
-    if (!bitmap) {
-        const int id = (m_dense ? VARNIK_DENSE_KEY_BITMAP_BASE : VARNIK_KEY_BITMAP_BASE) + image;
+    if (bitmap) {
+        return bitmap.get();
+    }
+    const int id = m_density * VARNIK_KEY_PICTURE_BASE + image;
+    if (m_density == 1) {
         bitmap.reset(static_cast<HBITMAP>(
             LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        return bitmap.get();
+    }
+    HRSRC found = FindResourceW(m_instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    HGLOBAL loaded = found ? LoadResource(m_instance, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (bytes) {
+        if (!m_decoder) {
+            m_decoder.emplace();
+        }
+        bitmap = m_decoder->decode(bytes, SizeofResource(m_instance, found));
     }
     return bitmap.get();
 }
@@ -36,7 +51,24 @@ void drawPicture(HDC target, HDC source, HBITMAP picture, const RECT& at) {
     }
 }
 
-void drawLink(HDC dc, BgrColour colour, HFONT linkFont, int dpi) {
+void drawFocusMark(HDC dc, const RECT& key, int dpi, const std::vector<SystemColour>& lines) {
+    RECT mark = focusMarkRect(key, dpi);
+    if (lines.empty()) {
+        DrawFocusRect(dc, &mark);
+        return;
+    }
+    const int width = std::max(1, MulDiv(1, dpi, USER_DEFAULT_SCREEN_DPI));
+    for (const SystemColour line : lines) {
+        SetDCBrushColor(dc, toColorRef(SceneColour(line)));
+        const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+        for (int i = 0; i < width; ++i) {
+            FrameRect(dc, &mark, brush);
+            InflateRect(&mark, -1, -1);
+        }
+    }
+}
+
+void drawLink(HDC dc, const SceneColour& colour, HFONT linkFont, int dpi) {
     RECT at = pixelRect(linkGeometry, dpi);
     const Selection font(dc, linkFont);
     SetBkMode(dc, TRANSPARENT); // the window's cream shows through
@@ -50,7 +82,7 @@ void drawLink(HDC dc, BgrColour colour, HFONT linkFont, int dpi) {
 
 RECT focusMarkRect(const RECT& key, int dpi) {
     RECT mark = key;
-    const int inset = MulDiv(3, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int inset = MulDiv(focusMarkInset, dpi, USER_DEFAULT_SCREEN_DPI);
     InflateRect(&mark, -inset, -inset);
     return mark;
 }
@@ -66,9 +98,9 @@ void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, Skin
         return;
     }
     const Selection onCanvas(buffer.get(), canvas.get());
-    SetDCBrushColor(buffer.get(), toColorRef(windowBackground));
+    SetDCBrushColor(buffer.get(), toColorRef(scene.background));
     FillRect(buffer.get(), &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    // Between densities the twice-as-dense pictures are scaled down smoothly.
+    // Between densities the next denser pictures are scaled down smoothly.
     SetStretchBltMode(buffer.get(), HALFTONE);
     SetBrushOrgEx(buffer.get(), 0, 0, nullptr);
     // No two keys overlap, and a shown highlight covers its normal picture exactly: each key
@@ -78,8 +110,7 @@ void paintSkin(HDC target, const RECT& client, const Scene& scene, int dpi, Skin
         const int image = scene.keys[key].lit ? highlightImage(key) : normalImage(key);
         drawPicture(buffer.get(), source.get(), pictures.picture(image), at);
         if (scene.keys[key].focusMark) {
-            const RECT mark = focusMarkRect(at, dpi);
-            DrawFocusRect(buffer.get(), &mark);
+            drawFocusMark(buffer.get(), at, dpi, scene.focusMarkLines);
         }
     }
     drawLink(buffer.get(), scene.linkColour, linkFont, dpi);

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "handles.h"
 #include "layout.h"
+#include "message_box.h"
 #include "wide_text.h"
 
 #include <shellapi.h>
@@ -13,9 +14,8 @@
 
 namespace varnik::win32 {
 
-void Win32Platform::showMessage(std::string_view prompt) {
-    // One OK button, no icon, the program's name as the title.
-    MessageBoxW(m_owner, toWide(prompt).c_str(), toWide(windowCaption).c_str(), MB_OK);
+void Win32Platform::showMessage(std::string_view prompt, std::string_view description) {
+    showMessageBox(m_owner, toWide(windowCaption), toWide(prompt), toWide(description));
     if (m_model) {
         m_model->messageClosed();
     }
@@ -134,6 +134,13 @@ std::optional<std::size_t> Win32Platform::trackMenu(const std::vector<MenuItem>&
         return std::nullopt;
     }
     return static_cast<std::size_t>(chosen - 1);
+}
+
+void Win32Platform::announce(std::string_view text) {
+    if (!m_com) {
+        m_com.emplace(); // UI Automation calls the window's provider through COM
+    }
+    m_announcer.announce(toWide(text));
 }
 
 void Win32Platform::startTimer(int milliseconds) {

@@ -38,6 +38,8 @@ enum class Command {
     CopyLatin, ///< the display with ASCII digits
     Paste,
     ContextMenu,
+    FocusNext,     ///< the focus to the next hidden button in tab order, round and round
+    FocusPrevious, ///< the same backwards
 };
 
 /// What a click on a key, a typed key or a menu item runs.
@@ -58,6 +60,9 @@ struct ButtonPart {
     BgrColour background;
     FontRow font;
     int tabIndex;
+    /// What a screen reader calls a button without a picture twin, in words; a button with one
+    /// is called as its twin is.
+    const char* accessibleName = nullptr;
 };
 
 /// A key's two pictures on the skin, on the same rectangle: the normal picture Image<image>
@@ -105,8 +110,10 @@ constexpr SkinPart skin(int image, Twips at, const char* name, int normalLayer, 
 /// an earlier one lies in front. The buttons lie below or right of the client area.
 // clang-format off
 inline constexpr std::array<KeyRow, 23> keyRows{{
+    // TRANSLATORS: What a screen reader calls the memory keys (captions "Clear Memory", "M Rc",
+    // "M -", "M +"): the memory set to zero, shown, less and plus the display.
     {Key::MemoryClear,
-     ButtonPart{"cmdclrmem", "Clear Memory", {60, 6195, 855, 495}, layout::lightOrange, layout::sans825Bold, 25},
+     ButtonPart{"cmdclrmem", "Clear Memory", {60, 6195, 855, 495}, layout::lightOrange, layout::sans825Bold, 25, N_("clear memory")},
      std::nullopt},
     {Key::Seven,
      ButtonPart{"cmd7", "7", {1155, 4320, 500, 500}, layout::paleYellow, layout::defaultFont, 24},
@@ -158,16 +165,17 @@ inline constexpr std::array<KeyRow, 23> keyRows{{
      ButtonPart{"cmddivide", "/", {3885, 5565, 500, 500}, layout::offWhite, layout::sans18, 9},
      layout::skin(35, {1890, 2205, 435, 420}, N_("divided by"), 29, 19)},
     {Key::MemoryRecall,
-     ButtonPart{"cmdrcm", "M Rc", {60, 5715, 855, 495}, layout::lightOrange, layout::sans975Bold, 8},
+     ButtonPart{"cmdrcm", "M Rc", {60, 5715, 855, 495}, layout::lightOrange, layout::sans975Bold, 8, N_("memory recall")},
      std::nullopt},
     {Key::MemorySubtract,
-     ButtonPart{"cmdmem1", "M -", {60, 5235, 855, 495}, layout::lightOrange, layout::sans975Bold, 7},
+     ButtonPart{"cmdmem1", "M -", {60, 5235, 855, 495}, layout::lightOrange, layout::sans975Bold, 7, N_("memory minus")},
      std::nullopt},
     {Key::MemoryAdd,
-     ButtonPart{"cmdmem", "M +", {60, 4755, 855, 495}, layout::lightOrange, layout::sans975Bold, 6},
+     ButtonPart{"cmdmem", "M +", {60, 4755, 855, 495}, layout::lightOrange, layout::sans975Bold, 6, N_("memory plus")},
      std::nullopt},
+    // TRANSLATORS: What a screen reader calls the button that shows the About box.
     {Shell::About,
-     ButtonPart{"cmdabout", "About ", {3990, 6510, 975, 375}, layout::paleYellow, layout::defaultFont, 2},
+     ButtonPart{"cmdabout", "About ", {3990, 6510, 975, 375}, layout::paleYellow, layout::defaultFont, 2, N_("About")},
      std::nullopt},
     // TRANSLATORS: The key that ends the program; its picture says সমাপ্ত.
     {Shell::Quit,
@@ -206,6 +214,10 @@ inline constexpr FontRow linkFont{"Arial", 9, false};
 inline constexpr const char* linkCaption = "http://www.varnik.example.org";
 inline constexpr const char* linkTarget = "http://www.varnik.example.org/home.html?calculator";
 inline constexpr int linkLayer = 12;
+
+/// The keyboard's focus on a hidden button marks its twin on the skin: a one-pixel outline this
+/// many pixels inside the key's edge, within its frame.
+inline constexpr int focusMarkInset = 3;
 
 inline constexpr const char* operationLabelName = "Label2";
 inline constexpr Twips operationLabelGeometry{960, 120, 1215, 255};

@@ -175,6 +175,29 @@ constexpr std::optional<std::size_t> twinKey(std::size_t button) {
     return skinKeyOf(buttonAction(button));
 }
 
+/// What a screen reader calls command button `button` (a msgid): its twin's name, or its own.
+constexpr const char* buttonAccessibleName(std::size_t button) {
+    const auto twin = twinKey(button);
+    return twin ? skinKey(*twin).accessibleName : commandButton(button).accessibleName;
+}
+
+namespace detail {
+
+// Each button's name stands in one place: on its twin, or on the button that has none.
+constexpr bool everyButtonNamedOnce() {
+    for (std::size_t b = 0; b < commandButtonCount; ++b) {
+        if (twinKey(b).has_value() == (commandButton(b).accessibleName != nullptr)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace detail
+
+static_assert(detail::everyButtonNamedOnce(),
+              "a button without a picture twin needs a name, one with a twin takes the twin's");
+
 /// A picture or label of the window, in the stacking order of them all.
 struct Windowless {
     enum class Kind {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "announcements.h"
 #include "clipboard_text.h"
 #include "context_menu.h"
 #include "texts.h"
@@ -29,6 +30,25 @@ void Form1::activate() {
 
 void Form1::HideAll() {
     m_hover.HideAll();
+}
+
+void Form1::setHighContrast(bool on) {
+    if (m_highContrast == on) {
+        return;
+    }
+    m_highContrast = on;
+    const WindowColours& colours = windowColours(on);
+    m_scene.background = colours.background;
+    m_scene.focusMarkLines = colours.focusMarkLines;
+    m_hover.setColours(colours);
+    colourDisplay();
+    m_view.coloursChanged();
+}
+
+void Form1::colourDisplay() {
+    const WindowColours& colours = windowColours(m_highContrast);
+    m_scene.display.background = m_flashing ? colours.flashBackground : colours.displayBackground;
+    m_scene.display.textColour = m_flashing ? colours.flashText : colours.displayText;
 }
 
 PointerTarget Form1::targetAt(float x, float y) const {
@@ -190,7 +210,7 @@ void Form1::clipboardUnreadable() {
     m_clipboardWanted = ClipboardWanted::Nothing;
     switch (wanted) {
     case ClipboardWanted::Paste:
-        signalError(); // nothing pasted
+        fail(FailureReason::ClipboardUnreadable); // nothing pasted
         break;
     case ClipboardWanted::Menu:
         openMenu(true); // whether it holds a number shows when Paste is chosen
@@ -207,13 +227,18 @@ void Form1::messageClosed() {
 void Form1::timerFired() {
     if (m_flashing) {
         m_flashing = false;
-        m_scene.display.background = displayBackground;
+        colourDisplay();
         m_view.displayChanged();
     }
 }
 
 AccessibleKey Form1::accessibleKey(std::size_t key) const {
     return {m_messages.text(skinKey(key).accessibleName), m_messages.text(pressActionName)};
+}
+
+std::string_view Form1::accessibleButtonName(std::size_t button) const {
+    return button < commandButtonCount ? m_messages.text(buttonAccessibleName(button))
+                                       : std::string_view();
 }
 
 std::optional<std::size_t> Form1::skinKeyAt(float x, float y) const {
@@ -247,7 +272,7 @@ void Form1::run(const Action& action, Keypad keypad) {
     }
     switch (std::get<Shell>(action)) {
     case Shell::About:
-        showMessage(aboutText(m_messages));
+        showMessage(aboutText(m_messages), "");
         break;
     case Shell::Quit:
         m_platform.endProgram();
@@ -259,14 +284,25 @@ void Form1::run(const Action& action, Keypad keypad) {
 }
 
 void Form1::pressKey(Key key, Keypad keypad) {
+    const CalculatorState before = m_calculator.state();
     const KeyResult result = m_calculator.press(key, keypad);
+    report(key, result, before);
+}
+
+void Form1::report(std::optional<Key> key, const KeyResult& result, const CalculatorState& before) {
     showState();
+    const std::string spoken = announcement(m_messages, key, result, before, m_calculator.state());
+    if (result.report == Report::MessageBox) {
+        // The prompt stays empty; the reason is the box's description, which screen readers
+        // read with the box: announced as well, it would be heard twice.
+        showMessage("", spoken);
+        return;
+    }
+    announce(spoken);
     switch (result.report) {
     case Report::None:
     case Report::Silent:
-        break;
     case Report::MessageBox:
-        showMessage("");
         break;
     case Report::ErrorReport:
         signalError();
@@ -292,6 +328,10 @@ void Form1::runCommand(Command command) {
                              static_cast<float>(displayGeometry.top + displayGeometry.height),
                              false);
         break;
+    case Command::FocusNext:
+    case Command::FocusPrevious:
+        m_view.focusButton(nextFocus(command == Command::FocusPrevious));
+        break;
     }
 }
 
@@ -302,35 +342,44 @@ void Form1::copy(bool bengaliDigits) {
 }
 
 void Form1::paste(std::string_view text) {
+    const CalculatorState before = m_calculator.state();
     const KeyResult result = m_calculator.paste(text);
-    showState();
-    if (result.failed()) {
-        signalError();
-    }
+    report(std::nullopt, result, before);
 }
 
 void Form1::openLink() {
     if (!m_platform.openWebAddress(linkTarget)) {
-        signalError(); // nothing could open it
+        fail(FailureReason::NoBrowser);
     }
+}
+
+void Form1::announce(std::string_view text) {
+    if (!text.empty()) {
+        m_platform.announce(text);
+    }
+}
+
+void Form1::fail(FailureReason reason) {
+    announce(reasonText(m_messages, reason));
+    signalError();
 }
 
 void Form1::signalError() {
     m_platform.signalError();
     // Seen where no sound is heard: the display flashes until the timer ends it. A failure
     // during the flash starts it afresh.
-    m_flashing = true;
-    if (m_scene.display.background != displayFlashColour) {
-        m_scene.display.background = displayFlashColour;
+    if (!m_flashing) {
+        m_flashing = true;
+        colourDisplay();
         m_view.displayChanged();
     }
     m_platform.startTimer(displayFlashMilliseconds);
 }
 
-void Form1::showMessage(std::string_view prompt) {
+void Form1::showMessage(std::string_view prompt, std::string_view description) {
     // Held from the request on: the box may close before the call returns.
     m_boxOpen = true;
-    m_platform.showMessage(prompt);
+    m_platform.showMessage(prompt, description);
 }
 
 void Form1::showState() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "announcements.h"
 #include "calculator.h"
 #include "messages.h"
 #include "platform.h"
@@ -48,6 +49,12 @@ public:
     /// Hides every highlight picture and gives the link label its rest colour.
     void HideAll();
 
+    /// The desktop's high-contrast setting, as the front end reads it from its platform, at
+    /// start and whenever it changes: on, the window's background, the display, the link and
+    /// the focus mark take the desktop's readable colours (windowColours()); off, the
+    /// window's own.
+    void setHighContrast(bool on);
+
     /// The pointer, in twips of the client area.
     void pointerMoved(float x, float y);
     void pointerPressed(float x, float y);
@@ -84,6 +91,9 @@ public:
 
     // Screen readers: the skin keys as push buttons.
     AccessibleKey accessibleKey(std::size_t key) const;
+    /// What a screen reader calls command button `button`, in words ("times", "memory plus"),
+    /// whatever its caption.
+    std::string_view accessibleButtonName(std::size_t button) const;
     /// The skin key at (x, y), in twips, whatever picture it shows.
     std::optional<std::size_t> skinKeyAt(float x, float y) const;
     /// A screen reader pressed a skin key: it runs as a click on the lit key would.
@@ -111,14 +121,19 @@ private:
     void run(const Action& action, Keypad keypad);
     void runCommand(Command command);
     void pressKey(Key key, Keypad keypad);
+    /// Shows the engine's new state and tells the user what `key` (a paste when none) did.
+    void report(std::optional<Key> key, const KeyResult& result, const CalculatorState& before);
     void copy(bool bengaliDigits);
     void paste(std::string_view text);
     void openMenu(bool canPaste);
     void openLink();
+    void announce(std::string_view text);
+    void fail(FailureReason reason);
     void signalError();
-    void showMessage(std::string_view prompt);
+    void showMessage(std::string_view prompt, std::string_view description);
     void showState();
     void setFocusMark(std::optional<std::size_t> key);
+    void colourDisplay();
 
     Calculator& m_calculator;
     Platform& m_platform;
@@ -130,6 +145,7 @@ private:
     std::optional<std::size_t> m_focusedButton;
     bool m_activated = false;
     bool m_flashing = false;
+    bool m_highContrast = false;
     bool m_boxOpen = false;
     /// The context menu while it is open: its items' actions.
     std::optional<std::vector<Action>> m_menu;

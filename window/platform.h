@@ -18,8 +18,15 @@ public:
     virtual ~Platform() = default;
 
     /// Shows a message box in front of the window: the prompt, one OK button, no icon, the
-    /// title "Varnik Calculator". Form1::messageClosed() follows when the user closes it.
-    virtual void showMessage(std::string_view prompt) = 0;
+    /// title "Varnik Calculator". `description` is what screen readers are told about it (why a
+    /// key failed; empty for none): its accessible description, read with the box, or where a
+    /// desktop's boxes have none, announced as the box opens. Form1::messageClosed() follows
+    /// when the user closes it.
+    virtual void showMessage(std::string_view prompt, std::string_view description) = 0;
+    /// Has a screen reader speak `text` politely, after what it is saying now (a key's echo),
+    /// through the desktop's channel for announcements, wherever the focus is. A failure shown
+    /// in a box is not announced: the box's description says it.
+    virtual void announce(std::string_view text) = 0;
     /// Opens a web address in the desktop's browser without waiting for it. Returns false when
     /// nothing could open it.
     virtual bool openWebAddress(std::string_view address) = 0;

@@ -3,10 +3,12 @@
 
 #include "controls.h"
 #include "number_text.h"
+#include "window_colours.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace varnik {
 
@@ -19,19 +21,22 @@ struct SkinKeyScene {
 /// The display as it is to be drawn and read.
 struct DisplayScene {
     std::string text; ///< ASCII digits, point, sign, exponent and blanks; drawn in Bengali digits
-    BgrColour background = displayBackground; ///< displayFlashColour while a failure flashes
-    bool rightAligned = false;                ///< from the load step on
+    SceneColour background = displayBackground; ///< displayFlashColour while a failure flashes
+    SceneColour textColour = displayTextColour;
+    bool rightAligned = false; ///< from the load step on
     // The same on every desktop: the display never takes the focus or typed text.
     static constexpr std::size_t maxLength = displayLimit;
     static constexpr bool readOnly = true;
-    static constexpr BgrColour textColour = displayTextColour;
 };
 
 /// Everything a front end draws, as the window model holds it. A front end paints from this
 /// and keeps no copy of its own; the view interface tells it what changed.
 struct Scene {
     std::array<SkinKeyScene, skinKeyCount> keys{};
-    BgrColour linkColour = linkDesignColour;
+    SceneColour background = windowBackground; ///< the window's, around the pictures
+    /// The focus mark's lines (WindowColours::focusMarkLines); none: the desktop's usual mark.
+    std::vector<SystemColour> focusMarkLines;
+    SceneColour linkColour = linkDesignColour;
     DisplayScene display;
     bool pointButtonEnabled = true;
     std::string operationCaption; ///< the hidden operation label's caption, never shown

@@ -11,13 +11,20 @@ bool pointerInside(float x, float y, const Twips& key) {
     return y >= top && y <= bottom && x >= left && x <= right;
 }
 
-SkinHover::SkinHover(Scene& scene, WindowView& view) : m_scene(scene), m_view(view) {}
+SkinHover::SkinHover(Scene& scene, WindowView& view)
+    : m_scene(scene), m_view(view), m_colours(&windowColours(false)) {}
+
+void SkinHover::setColours(const WindowColours& colours) {
+    const bool hovered = m_scene.linkColour == m_colours->linkHover;
+    m_colours = &colours;
+    colourLink(hovered ? colours.linkHover : colours.linkRest);
+}
 
 void SkinHover::HideAll() {
     for (std::size_t key = 0; key < skinKeyCount; ++key) {
         showHighlight(key, false);
     }
-    colourLink(linkRestColour);
+    colourLink(m_colours->linkRest);
 }
 
 void SkinHover::enterKey(std::size_t key) {
@@ -35,7 +42,7 @@ void SkinHover::leaveTest(float x, float y) {
 }
 
 void SkinHover::hoverLink() {
-    colourLink(linkHoverColour);
+    colourLink(m_colours->linkHover);
 }
 
 void SkinHover::showHighlight(std::size_t key, bool visible) {
@@ -45,7 +52,7 @@ void SkinHover::showHighlight(std::size_t key, bool visible) {
     }
 }
 
-void SkinHover::colourLink(BgrColour colour) {
+void SkinHover::colourLink(const SceneColour& colour) {
     if (m_scene.linkColour != colour) {
         m_scene.linkColour = colour;
         m_view.linkChanged();

@@ -21,6 +21,9 @@ class SkinHover {
 public:
     SkinHover(Scene& scene, WindowView& view);
 
+    /// The link's colours from now on; the link takes the new colour of its state at once.
+    void setColours(const WindowColours& colours);
+
     /// Hides every highlight and gives the link label its rest colour.
     void HideAll();
     /// The pointer moved over a key's normal picture.
@@ -33,10 +36,11 @@ public:
 
 private:
     void showHighlight(std::size_t key, bool visible);
-    void colourLink(BgrColour colour);
+    void colourLink(const SceneColour& colour);
 
     Scene& m_scene;
     WindowView& m_view;
+    const WindowColours* m_colours;
 };
 
 } // namespace varnik

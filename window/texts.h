@@ -27,14 +27,23 @@ inline constexpr const char* startAgainText = N_("Start again");
 // TRANSLATORS: The button of the web page's message boxes.
 inline constexpr const char* okText = N_("OK");
 
-// The web page's manifest: what a phone or desktop lists when the page is installed.
+// The web page's words that the site's build writes, found by their context: "page …" the
+// page's own, "manifest X" the installed page's field X (a phone or desktop lists these).
+
+inline constexpr MessageId notStartedText =
+    // TRANSLATORS: The web page's line when its program cannot start (no network on the first
+    // visit, or a browser that cannot run it).
+    NC_("page not started", "Varnik Calculator could not start.");
+// TRANSLATORS: The web page's link under "Varnik Calculator could not start.": loads it again.
+inline constexpr MessageId tryAgainText = NC_("page try again", "Try again");
+
 // TRANSLATORS: The program's name where it is listed; a name, so it may stay as it is.
-inline constexpr const char* appName = N_("Varnik Calculator");
+inline constexpr MessageId appName = NC_("manifest name", "Varnik Calculator");
 // TRANSLATORS: The program's name under its icon on a phone: a word or two.
-inline constexpr const char* appShortName = N_("Varnik");
-inline constexpr const char* appDescription =
+inline constexpr MessageId appShortName = NC_("manifest short_name", "Varnik");
+inline constexpr MessageId appDescription =
     // TRANSLATORS: What the program is, in the list of installed web programs.
-    N_("A calculator whose display and keypad speak Bengali digits.");
+    NC_("manifest description", "A calculator whose display and keypad speak Bengali digits.");
 
 inline constexpr MessageId windowsFileDescription =
     // TRANSLATORS: The program file's description on Windows (the file's properties and Task

@@ -12,7 +12,7 @@ struct NamedRow {
     Action action;
 };
 
-// Keys with Ctrl or Shift held: the clipboard and the menu.
+// Named keys with or without Ctrl or Shift: the clipboard, the menu and the focus.
 constexpr NamedRow chords[] = {
     {KeyName::C, true, false, Command::Copy},
     {KeyName::Insert, true, false, Command::Copy},
@@ -20,6 +20,8 @@ constexpr NamedRow chords[] = {
     {KeyName::V, true, false, Command::Paste},
     {KeyName::Insert, false, true, Command::Paste},
     {KeyName::F10, false, true, Command::ContextMenu},
+    {KeyName::Tab, false, false, Command::FocusNext},
+    {KeyName::Tab, false, true, Command::FocusPrevious},
 };
 
 struct CharacterRow {
@@ -60,6 +62,7 @@ std::optional<Action> actionForTypedKey(const TypedKey& key) {
     case KeyName::F10:
     case KeyName::C:
     case KeyName::V:
+    case KeyName::Tab:
     case KeyName::Other:
         break;
     }

@@ -20,6 +20,7 @@ enum class KeyName {
     KeypadDecimal, ///< the numeric keypad's decimal key, whatever character the layout gives it
     C,
     V,
+    Tab, ///< for a front end whose toolkit does not walk the buttons itself (a web page)
 };
 
 /// One key press as a front end sees it: the key's name where the table knows it, and the
@@ -33,8 +34,9 @@ struct TypedKey {
 };
 
 /// What a typed key runs: a calculator key (pressed as its hidden command button is), a command
-/// of the clipboard or the context menu, or nothing. Tab, Shift+Tab and the space bar are not
-/// here: they move the focus and press the focused button, as the platforms do.
+/// of the clipboard or the context menu, a move of the focus (Tab, Shift+Tab), or nothing. The
+/// space bar is not here: it presses the focused button, as the platforms do; and the desktops'
+/// toolkits walk the buttons with Tab before the window sees the key.
 std::optional<Action> actionForTypedKey(const TypedKey& key);
 
 } // namespace varnik

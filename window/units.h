@@ -3,6 +3,7 @@
 
 #include "control_tables.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varnik {
@@ -45,6 +46,16 @@ inline PixelRect toDevicePixels(const Twips& t, double scale) {
     const int top = toDevicePixels(t.top, scale);
     return {left, top, toDevicePixels(t.left + t.width, scale) - left,
             toDevicePixels(t.top + t.height, scale) - top};
+}
+
+/// The densities the key pictures are drawn at: 1x (96 dpi), 2x, 3x and 4x.
+inline constexpr int densestPictures = 4;
+
+/// The key pictures to draw at `scale` (device pixels per pixel at 96 dpi): the nearest density
+/// at or above the scale, so that a picture is shrunk a little rather than enlarged, up to the
+/// densest there is. A scale a rounding error above a density is that density.
+inline int pictureDensity(double scale) {
+    return std::clamp(static_cast<int>(std::ceil(scale - 1e-6)), 1, densestPictures);
 }
 
 /// A pointer position in pixels at `dpi` as twips, in 32-bit floats as the pointer's

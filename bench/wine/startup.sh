@@ -4,14 +4,16 @@
 # to its first painted window (not a single colour), against a minimal Win32 window of ours,
 # alternating baseline, calculator, baseline, ... on a private Xvfb and Wine prefix whose
 # wineserver stays warm between runs. Also prints the size of both .exe files.
-# Usage: bench/wine/startup.sh [runs per program, default 9]
+# Usage: bench/wine/startup.sh [runs per program, default 9] [dpi, default 96]
 # Builds the Windows programs with the windows preset (build/windows) and the timing probe of
 # bench/startup for Linux in build/startup/tools.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 runs=${1:-9}
-[[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "usage: bench/wine/startup.sh [runs]" >&2; exit 2; }
+dpi=${2:-96}
+[[ "$runs" =~ ^[1-9][0-9]*$ && "$dpi" =~ ^[1-9][0-9]*$ ]] ||
+    { echo "usage: bench/wine/startup.sh [runs] [dpi]" >&2; exit 2; }
 
 scripts/install-deps.sh build bench windows
 cmake --preset windows >/dev/null
@@ -37,6 +39,8 @@ start_xvfb "$work"
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot -i >/dev/null 2>&1
+# The monitor's density, which Wine reads as each program starts (the calculator's pictures).
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 measure() { # program, result file
     "$probe" --rss-delay-ms 300 -- "$wine" "$1" >>"$2"
 }
@@ -49,12 +53,12 @@ for _ in $(seq "$runs"); do
     measure "$calculator" "$work/calculator"
 done
 
-awk -v runs="$runs" -v bms="$(median "$work/baseline" 1)" -v cms="$(median "$work/calculator" 1)" \
+awk -v runs="$runs" -v dpi="$dpi" -v bms="$(median "$work/baseline" 1)" -v cms="$(median "$work/calculator" 1)" \
     -v bsize="$(stat -c %s "$baseline")" -v csize="$(stat -c %s "$calculator")" \
     -v cores="$(nproc)" -v load="$load_before $(cut -d' ' -f1 /proc/loadavg)" 'BEGIN {
     ratio = cms / bms
-    printf "Start-up under Wine, exec to first painted window, median of %d alternating runs (Xvfb, %d cores)\n",
-        runs, cores
+    printf "Start-up under Wine at %d dpi, exec to first painted window, median of %d alternating runs (Xvfb, %d cores)\n",
+        dpi, runs, cores
     printf "%-26s %10s %12s\n", "program", "time ms", "exe KiB"
     printf "%-26s %10.1f %12.0f\n", "minimal Win32 window", bms, bsize / 1024
     printf "%-26s %10.1f %12.0f\n", "varnik-calculator.exe", cms, csize / 1024

@@ -19,7 +19,7 @@ import harness  # noqa: E402
 import skin_pictures  # noqa: E402
 import window_layout  # noqa: E402
 from desktop_driver import FLASH_WATCH_MILLISECONDS, DesktopDriver  # noqa: E402
-from window_layout import layout  # noqa: E402
+from window_layout import caption_of, layout  # noqa: E402
 
 TITLE = "Varnik Calculator"
 BINARY = ASSETS = LAYOUT = None  # set from the command line
@@ -53,10 +53,10 @@ class CalculatorCase(DesktopDriver, unittest.TestCase):
         return self.s.display_text()
 
     def focused_caption(self):
-        return self.s.focused_name()
+        return caption_of(self.s.focused_name())  # a screen reader hears names in words
 
     def buttons(self):
-        return [(node.name, "sensitive" in node.states) for node in self.s.tree()
+        return [(caption_of(node.name), "sensitive" in node.states) for node in self.s.tree()
                 if node.role == "push button" and "focusable" in node.states
                 and len(node.path) == 2]  # the window's own, not a box's
 

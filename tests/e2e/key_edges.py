@@ -1,14 +1,17 @@
 # SPDX-License-Identifier: MIT
-"""A key answers the pointer on exactly the pixels it is drawn on, at any scale: the check
-that the Linux program (test_scales_e2e.py) and the Windows one (../wine/test_wine_e2e.py)
-run at their densities. For each probed edge it finds where the key is drawn in a
-screenshot, then rests the pointer on the key's first pixel and on the pixel just outside,
-and sees whether the key lights up."""
+"""Keys drawn sharp and where they answer, at any scale: the checks that the Linux program
+(test_scales_e2e.py) and the Windows one (../wine/test_wine_e2e.py) run at their densities.
+
+A key answers the pointer on exactly the pixels it is drawn on: for each probed edge the check
+finds where the key is drawn in a screenshot, then rests the pointer on the key's first pixel
+and on the pixel just outside, and sees whether the key lights up. And a key is drawn from the
+pictures of the nearest density at or above the screen's."""
 
 import math
 
+import skin_pictures
 import x_desktop
-from window_layout import layout
+from window_layout import layout, pixels, skin
 
 CREAM = (244, 244, 227)  # the window's background
 # Which edge of which key: left and top edges are entered from the bare window beside them;
@@ -25,9 +28,43 @@ def device(twips, scale):
     return math.ceil(twips * scale / 15 - 1e-6)
 
 
+def key_twips(action):
+    return next(k["twips"] for k in layout()["skinKeys"] if k["action"] == action)
+
+
+def key_rect(action, scale):
+    """A skin key's rectangle in device pixels: (left, top, width, height)."""
+    twips = key_twips(action)
+    left, top = device(twips[0], scale), device(twips[1], scale)
+    return (left, top, device(twips[0] + twips[2], scale) - left,
+            device(twips[1] + twips[3], scale) - top)
+
+
+def density_for(scale):
+    """The pictures' density a key is drawn from at this scale."""
+    return min(math.ceil(scale - 1e-9), skin_pictures.DENSITIES[-1])
+
+
+def check_pictures_sharp_enough(case, shot, scale, sampling=skin_pictures.CENTRES):
+    """Key 9 shows the picture of the nearest density at or above the scale (up to the
+    densest): at least 0.95 picture pixels to a screen pixel, and at a whole scale the picture
+    itself, pixel for pixel. shot(left, top, width, height) reads the client area's pixels;
+    sampling is how the program's smooth scaling samples (skin_pictures)."""
+    number = skin("9")[1]
+    rect = key_rect("9", scale)
+    shown = shot(*rect)
+    density, distance = skin_pictures.drawn_density(shown, number, (0, 0) + rect[2:], sampling)
+    case.assertLess(distance[density], 1, f"a picture of key 9 at {scale}: {distance}")
+    case.assertEqual(density, density_for(scale), distance)
+    if scale <= skin_pictures.DENSITIES[-1]:
+        case.assertGreaterEqual(pixels(key_twips("9"))[2] * density / rect[2], 0.95)
+    if scale == int(scale) <= skin_pictures.DENSITIES[-1]:
+        case.assertEqual(shown.pixels, skin_pictures.bitmap(number, density).pixels)
+
+
 def drawn_edge(case, shot, rect, edge):
     """The pixel of the key's drawn edge (its first pixel for left and top, the first one after
-    it for right and bottom), read from a screenshot."""
+    it for right and bottom), read from a screenshot; rect is (left, top, right, bottom)."""
     left, top, right, bottom = rect
     horizontal = edge in ("left", "right")
     across = (top + bottom) // 2 if horizontal else (left + right) // 2
@@ -40,12 +77,14 @@ def drawn_edge(case, shot, rect, edge):
     return span[0] + (painted[0] if edge in ("left", "top") else painted[-1] + 1)
 
 
-def check_keys_answer_where_drawn(case, shot, move, scale):
-    """Runs the check on a freshly started program (nothing lit, the pointer outside) at this
-    scale. shot(left, top, width, height) reads pixels and move(x, y) moves the pointer, both
-    in the client area's device pixels."""
-    def lights(region, unlit, point, limit):
+def check_keys_answer_where_drawn(case, shot, move, scale, sampling=skin_pictures.CENTRES):
+    """Runs the check on a program started at this scale. shot(left, top, width, height)
+    reads pixels and move(x, y) moves the pointer, both in the client area's device pixels."""
+    def to_bare():
         move(device(BARE[0], scale), device(BARE[1], scale))
+
+    def lights(region, unlit, point, limit):
+        to_bare()
         x_desktop.poll("the key unlit", lambda: shot(*region).pixels == unlit)
         move(*point)
         try:
@@ -56,15 +95,20 @@ def check_keys_answer_where_drawn(case, shot, move, scale):
 
     for key, edge in PROBES:
         with case.subTest(scale=scale, key=key, edge=edge):
-            twips = next(k["twips"] for k in layout()["skinKeys"] if k["action"] == key)
-            rect = (device(twips[0], scale), device(twips[1], scale),
-                    device(twips[0] + twips[2], scale), device(twips[1] + twips[3], scale))
+            region = key_rect(key, scale)
+            rect = (*region[:2], region[0] + region[2], region[1] + region[3])
             line = drawn_edge(case, shot, rect, edge)
             case.assertEqual(line, rect[EDGES.index(edge)],
                              "the key is drawn on the pixels the layout gives it")
-            region = (rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1])
-            unlit = shot(*region).pixels
-            middle = ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+            # The key as it shows its normal picture, the pointer on the bare window.
+            def normal_shown():
+                shown = shot(*region)
+                return shown if skin_pictures.shows_normal(
+                    shown, skin(key)[1], density_for(scale), (0, 0) + region[2:],
+                    sampling) else None
+            to_bare()
+            unlit = x_desktop.poll("the key unlit", normal_shown).pixels
+            middle = (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
             first, outside = (line, line - 1) if edge in ("left", "top") else (line - 1, line)
             at = (lambda v: (v, middle[1])) if edge in ("left", "right") else (
                 lambda v: (middle[0], v))

@@ -41,6 +41,20 @@ def tab_order():
     return captions[start:] + captions[:start]
 
 
+def accessible_name(caption):
+    """What a screen reader calls the hidden button of this caption, in English; a name that is
+    no caption of the table ("OK") stays as it is."""
+    return next((button["accessibleName"] for button in layout()["commandButtons"]
+                 if button["caption"] == caption), caption)
+
+
+def caption_of(name):
+    """The caption of the hidden button a screen reader calls by this name in English; a name
+    that is no button's ("OK") stays as it is."""
+    return next((button["caption"] for button in layout()["commandButtons"]
+                 if button["accessibleName"] == name), name)
+
+
 def bare():
     """A point of the bare window, just right of the one key."""
     (_, y), _, (left, _, _, _) = skin("1")

@@ -128,7 +128,7 @@ def _seen(error):
     return str(error) or type(error).__name__
 
 
-def poll(what, probe, limit=10.0, expected=_ANY, interval=0.02):
+def poll(what, probe, limit=10.0, interval=0.02, *, expected=_ANY):
     """Calls probe() until it returns something true (or equal to expected, when given) and
     returns that. A probe that raises one of NOT_YET has no answer yet. Fails only after limit
     seconds, with the last answer or reason seen; any other exception is a failure at once."""
@@ -150,7 +150,7 @@ def poll(what, probe, limit=10.0, expected=_ANY, interval=0.02):
 
 def poll_equal(what, probe, expected, limit=10.0):
     """Waits until probe() == expected (see poll)."""
-    return poll(what, probe, limit, expected)
+    return poll(what, probe, limit, expected=expected)
 
 
 def run(*command, env=None, timeout=10):

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader finds: every skin key a named push button that can be pressed, the
-// display with its text and name, the hidden buttons with their captions.
+// display with its text and name, the hidden buttons with their names in words.
 #include "startup.h"
 #include "window_fixture.h"
 
@@ -24,6 +24,8 @@ private slots:
     void noPressReachesTheWindowBehindAModalBox();
     void screenReadersFindKeysWhereTheyAreDrawn();
     void displayAndButtons();
+    void announcementsAreNotificationsInAStatusBar();
+    void theErrorBoxIsDescribedByItsReason();
 
 private:
     static QAccessibleInterface* accessible(const WindowFixture& w, const QString& name) {
@@ -119,11 +121,39 @@ void TestAccessibility::displayAndButtons() {
     QVERIFY(display->textInterface());
     QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()),
              QString(" 4"));
-    QCOMPARE(accessible(w, "cmdrcm")->text(QAccessible::Name), QString("M Rc"));
+    QCOMPARE(accessible(w, "cmdrcm")->text(QAccessible::Name), QString("memory recall"));
     QCOMPARE(accessible(w, "cmdabout")->role(), QAccessible::Button);
     QCOMPARE(QAccessible::queryAccessibleInterface(&w.form)->role(), QAccessible::Window);
     QCOMPARE(QAccessible::queryAccessibleInterface(&w.form)->text(QAccessible::Name),
              QString("Varnik Calculator"));
+}
+
+void TestAccessibility::announcementsAreNotificationsInAStatusBar() {
+    WindowFixture w;
+    auto* bar = w.form.findChild<QWidget*>("announcements");
+    QVERIFY(bar);
+    QCOMPARE(QAccessible::queryAccessibleInterface(bar)->role(), QAccessible::StatusBar);
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(bar->findChild<QWidget*>());
+    QCOMPARE(note->role(), QAccessible::Notification);
+    for (const auto& [button, spoken] : {std::pair{"cmd7", "7"}, {"cmdclear", "blank"}}) {
+        w.button(button)->click();
+        QCOMPARE(note->text(QAccessible::Name), QString(spoken));
+        QVERIFY(!note->state().invisible);
+    }
+}
+
+void TestAccessibility::theErrorBoxIsDescribedByItsReason() {
+    WindowFixture w;
+    QString description;
+    QTimer::singleShot(0, [&description] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            description =
+                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    w.button("cmdeql")->click();
+    QTRY_COMPARE(description, QString("Not a number"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -26,6 +26,7 @@ private slots:
     void leaveTest_data();
     void leaveTest();
     void linkLabelColours();
+    void highContrastPalette();
     void doubleClickEntersOnce();
     void displayIsDrawnAtFullResolution();
 
@@ -97,6 +98,43 @@ void TestSkin::linkLabelColours() {
     QCOMPARE(linkColour(w), QColor(0, 0, 255));
     w.moveTo(w.centreOf("Image21")); // entering a key turns it grey
     QCOMPARE(linkColour(w), QColor(196, 202, 202));
+}
+
+void TestSkin::highContrastPalette() {
+    WindowFixture w;
+    const QPalette described = QApplication::palette();
+    // A high-contrast colour scheme arrives, as Qt reads KDE's: black, white, cyan, yellow.
+    const QColor black(0, 0, 0), white(255, 255, 255), cyan(26, 235, 255), yellow(255, 255, 0);
+    QPalette high = described;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, black},
+                                       {QPalette::WindowText, white},
+                                       {QPalette::Base, black},
+                                       {QPalette::Text, white},
+                                       {QPalette::Highlight, cyan},
+                                       {QPalette::HighlightedText, black},
+                                       {QPalette::Link, yellow}}) {
+        high.setColor(role, colour);
+    }
+    QApplication::setPalette(high); // the window hears of it from the event loop
+    QTRY_COMPARE(w.form.palette().color(QPalette::Window), black);
+    QCOMPARE(w.display()->palette().color(QPalette::Disabled, QPalette::Base), black);
+    QCOMPARE(w.display()->palette().color(QPalette::Disabled, QPalette::Text), white);
+    QCOMPARE(linkColour(w), yellow);
+    w.moveTo(w.centreOf("Label1"));
+    QCOMPARE(linkColour(w), cyan);
+    // The focus mark: a cyan line with a black one inside it, three pixels inside the key.
+    for (int i = 0; i < 5; ++i) { // About → M + → M - → M Rc → / → =
+        w.keyOnFocus(Qt::Key_Tab);
+    }
+    const QImage equals = w.form.grab(w.control("Image21")->geometry()).toImage();
+    const int d = static_cast<int>(density()); // the mark's lines are as wide as a pixel
+    QCOMPARE(equals.pixelColor(3 * d, equals.height() / 2), cyan);
+    QCOMPARE(equals.pixelColor(4 * d, equals.height() / 2), black);
+    QApplication::setPalette(described); // and off again: the described colours
+    QTRY_COMPARE(w.form.palette().color(QPalette::Window), QColor(244, 244, 227));
+    QCOMPARE(w.display()->palette().color(QPalette::Disabled, QPalette::Text),
+             QColor(109, 109, 109));
+    QCOMPARE(linkColour(w), QColor(0, 0, 255));
 }
 
 void TestSkin::doubleClickEntersOnce() {

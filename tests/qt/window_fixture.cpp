@@ -69,7 +69,8 @@ QString WindowFixture::keyShows(const QString& normalImage) {
     const qreal scale = form.devicePixelRatioF();
     const QImage shown =
         form.grab(skinKeyArea(key, scale)).toImage().convertToFormat(QImage::Format_RGB32);
-    const QString dense = scale > 1 ? "@2x" : "";
+    const int density = pictureDensity(scale);
+    const QString dense = density > 1 ? QString("@%1x").arg(density) : QString();
     for (const auto& [kind, image] :
          {std::pair{QString("normal"), normal}, std::pair{QString("highlight"), normal + 1}}) {
         const QImage bitmap(QString(":/keys/Image%1%2.bmp").arg(image).arg(dense));

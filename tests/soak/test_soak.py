@@ -30,6 +30,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import harness  # noqa: E402
 import window_layout  # noqa: E402
+from window_layout import accessible_name  # noqa: E402
 
 TITLE = "Varnik Calculator"
 DEFAULT_SEED = 4005
@@ -350,17 +351,18 @@ class Driver:
             raise AssertionError(f"input driver ended with {self.process.returncode}")
 
 
-def tab_to(session, name):
-    """Tabs to a hidden button as the accessibility bus reports the focus and Tab stops."""
+def tab_to(session, caption):
+    """Tabs to a hidden button as the accessibility bus reports the focus and Tab stops (by
+    the names a screen reader hears)."""
     nodes = session.tree()
     stops = {node.name for node in nodes if node.role == "push button"
              and {"focusable", "sensitive"} <= set(node.states)}
-    cycle = [caption for caption in window_layout.tab_order() if caption in stops]
+    cycle = [name for name in map(accessible_name, window_layout.tab_order()) if name in stops]
     current = next(node.name for node in nodes if "focused" in node.states)
-    steps = (cycle.index(name) - cycle.index(current)) % len(cycle)
+    steps = (cycle.index(accessible_name(caption)) - cycle.index(current)) % len(cycle)
     if steps:
         session.key(*["Tab"] * steps)
-    harness.poll_equal("focused button", session.focused_name, name)
+    harness.poll_equal("focused button", session.focused_name, accessible_name(caption))
 
 
 def check_window(session, where):
@@ -370,8 +372,8 @@ def check_window(session, where):
     assert tops == [TITLE], f"{where}: windows {tops}"
     text = session.display_text()
     assert len(text) <= DISPLAY_LIMIT, f"{where}: {len(text)} characters on display: {text!r}"
-    focused = session.focused_name()
-    assert focused == ANCHOR, f"{where}: the focus is on {focused!r}, not {ANCHOR!r}"
+    focused, anchor = session.focused_name(), accessible_name(ANCHOR)
+    assert focused == anchor, f"{where}: the focus is on {focused!r}, not {anchor!r}"
     return text
 
 

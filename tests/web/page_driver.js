@@ -88,11 +88,14 @@ const TYPED = {".": "period", "+": "plus", "-": "minus", "*": "asterisk", "/": "
 
 /// One calculator page in a fresh browser context (its own storage and service worker).
 class Calculator {
-    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch, the
-    /// browser's languages ("bn-BD,bn") and the page's query ("?lang=en").
+    /// `view`: width, height (CSS pixels), scale (device pixels per CSS pixel), touch (a phone
+    /// or tablet), the browser's languages ("bn-BD,bn"), the page's query ("?lang=en"), files
+    /// the network refuses (["varnik.wasm"]), a browser without WebAssembly (noWebAssembly) and
+    /// whether to wait for the calculator to start.
     /// `requests` hears every request of the page.
     static async open(browser, url, layout, assets, view = {}, requests = () => {}) {
-        const {width = 206, height = 232, scale = 1, touch = false, languages, query = ""} = view;
+        const {width = 206, height = 232, scale = 1, touch = false, languages, query = "",
+            refused = [], noWebAssembly = false, started = true} = view;
         const context = await browser.createBrowserContext();
         await context.overridePermissions(new URL(url).origin,
             ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
@@ -100,23 +103,57 @@ class Calculator {
         const errors = [];
         page.on("pageerror", (error) => errors.push(error.message));
         page.on("request", requests);
-        await page.setViewport({width, height, deviceScaleFactor: scale, hasTouch: touch});
+        const obstacles = {refused: [...refused]};
+        if (refused.length) {
+            await page.setRequestInterception(true);
+            page.on("request", (request) => (obstacles.refused.includes(
+                new URL(request.url()).pathname.slice(1)) ? request.abort() : request.continue()));
+        }
+        if (noWebAssembly) {
+            obstacles.script = await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+        }
+        // What the browser counts as the page's layout shifts, from its first moment.
+        await page.evaluateOnNewDocument(() => {
+            window.layoutShift = 0;
+            new PerformanceObserver((list) => list.getEntries().forEach((entry) => {
+                window.layoutShift += entry.value;
+            })).observe({type: "layout-shift", buffered: true});
+        });
+        await page.setViewport({width, height, deviceScaleFactor: scale, hasTouch: touch,
+            isMobile: touch});
         if (languages) {
             // What navigator.languages says, as a browser set to these languages says it.
             const session = await page.createCDPSession();
             await session.send("Emulation.setUserAgentOverride",
                 {userAgent: await browser.userAgent(), acceptLanguage: languages});
         }
-        const calculator = new Calculator(context, page, layout, new SkinReader(layout.skinKeys,
-            assets, scale));
+        const calculator = new Calculator(context, page, layout, new SkinReader(layout, assets,
+            scale));
         calculator.errors = errors;
+        calculator.obstacles = obstacles;
         await page.goto(url + query);
-        await calculator.expectFocus("About ");
+        if (started) {
+            await calculator.expectStarted();
+        }
         return calculator;
+    }
+
+    /// Started: the focus rests on About, named in the page's language.
+    async expectStarted() {
+        await pollEqual("the focus on a hidden button", async () =>
+            (await this.focused())?.startsWith("button:"), true);
     }
 
     constructor(context, page, layout, skin) {
         Object.assign(this, {context, page, layout, skin, pointer: null});
+    }
+
+    /// The refused files and WebAssembly are back, for what the page loads from now on.
+    async removeObstacles() {
+        this.obstacles.refused = [];
+        if (this.obstacles.script) {
+            await this.page.removeScriptToEvaluateOnNewDocument(this.obstacles.script.identifier);
+        }
     }
 
     async close() {
@@ -148,13 +185,16 @@ class Calculator {
     }
 
     async boxes() {
-        return (await this.nodes()).filter((n) => n.role === "dialog").map((n) => n.name);
+        return (await this.nodes()).filter((n) => n.role === "alertdialog").map((n) => n.name);
     }
 
-    /// The open box as {title, prompt, buttons}, or null.
+    /// The open box as {title, prompt, buttons}, or null. The prompt is what a person sees in
+    /// it besides the title and the button: the box also holds a reason for screen readers
+    /// only, drawn on no pixel.
     async box() {
-        const dialog = (await this.nodes()).find((n) => n.role === "dialog");
-        if (!dialog) {
+        const dialog = (await this.nodes()).find((n) => n.role === "alertdialog");
+        const element = dialog && (await this.page.$('aria/[role="alertdialog"]'));
+        if (!element) {
             return null;
         }
         const inside = [];
@@ -163,16 +203,29 @@ class Calculator {
             walk(child);
         });
         walk(dialog);
-        return {title: dialog.name, prompt: dialog.description || "",
+        const shown = await element.evaluate((box) => {
+            const texts = [];
+            const walker = document.createTreeWalker(box, NodeFilter.SHOW_TEXT);
+            for (let text = walker.nextNode(); text; text = walker.nextNode()) {
+                const {width, height} = text.parentElement.getBoundingClientRect();
+                if (text.textContent.trim() && width > 1 && height > 1 &&
+                    !text.parentElement.closest("button")) {
+                    texts.push(text.textContent);
+                }
+            }
+            return texts;
+        });
+        return {title: dialog.name, prompt: shown.filter((t) => t !== dialog.name).join("\n"),
             buttons: inside.filter((n) => n.role === "button").map((n) => n.name)};
     }
 
     /// The hidden buttons as [caption, enabled], in document order (after the skin's keys,
     /// two of which share a hidden button's name).
     async buttons() {
-        const captions = new Set(this.layout.commandButtons.map((b) => b.caption.trim()));
-        const shown = (await this.nodes()).filter((n) => n.role === "button" && captions.has(n.name));
-        return shown.slice(-captions.size).map((n) => [n.name, !n.disabled]);
+        const names = new Set(this.layout.commandButtons.map((b) => b.accessibleName));
+        const shown = (await this.nodes()).filter((n) => n.role === "button" && names.has(n.name));
+        return shown.slice(-this.layout.commandButtons.length)
+            .map((n) => [this.captionOf(n.name), !n.disabled]);
     }
 
     /// How many pixels of the web link's text are blue.
@@ -269,11 +322,31 @@ class Calculator {
         await this.key(...[...text].map((c) => TYPED[c] || c));
     }
 
+    /// What a screen reader calls the hidden button with this caption; a name that is no
+    /// caption ("OK") stays as it is.
+    buttonName(caption) {
+        const button = this.layout.commandButtons.find((b) => b.caption === caption);
+        return button ? button.accessibleName : caption;
+    }
+
+    /// The caption of the hidden button a screen reader calls by this name; a name that is no
+    /// button's ("OK") stays as it is.
+    captionOf(name) {
+        const button = this.layout.commandButtons.find((b) => b.accessibleName === name);
+        return button ? button.caption : name;
+    }
+
+    /// The caption of the focused hidden button (or the name of another focused control).
+    async focusedCaption() {
+        const node = (await this.nodes()).find((n) => n.focused);
+        return node ? this.captionOf(node.name) : null;
+    }
+
     /// The hidden buttons' captions in Tab order from About, the enabled ones only.
     async tabCycle() {
-        const enabled = new Set((await this.buttons()).filter(([, on]) => on).map(([name]) => name));
-        const captions = this.layout.commandButtons.map((b) => b.caption.trim());
-        const about = captions.indexOf("About");
+        const enabled = new Set((await this.buttons()).filter(([, on]) => on).map(([c]) => c));
+        const captions = this.layout.commandButtons.map((b) => b.caption);
+        const about = captions.indexOf("About ");
         return [...captions.slice(about), ...captions.slice(0, about)].filter((c) => enabled.has(c));
     }
 
@@ -281,8 +354,8 @@ class Calculator {
     /// buttons needs, then checks the focus.
     async tabTo(caption) {
         const cycle = await this.tabCycle();
-        const from = cycle.indexOf((await this.nodes()).find((n) => n.focused).name);
-        const steps = (cycle.indexOf(caption.trim()) - from + cycle.length) % cycle.length;
+        const from = cycle.indexOf(await this.focusedCaption());
+        const steps = (cycle.indexOf(caption) - from + cycle.length) % cycle.length;
         await this.key(...Array(steps).fill("Tab"));
         await this.expectFocus(caption);
     }
@@ -311,7 +384,7 @@ class Calculator {
 
     async walkTabCycle() {
         const cycle = await this.tabCycle();
-        const start = cycle.indexOf((await this.nodes()).find((n) => n.focused).name);
+        const start = cycle.indexOf(await this.focusedCaption());
         for (const caption of [...cycle.slice(start + 1), ...cycle.slice(0, start + 1)]) {
             await this.key("Tab");
             await this.expectFocus(caption);
@@ -338,7 +411,7 @@ class Calculator {
     }
 
     async expectFocus(caption) {
-        await pollEqual("the focused button", () => this.focused(), `button:${caption.trim()}`);
+        await pollEqual("the focused button", () => this.focused(), `button:${this.buttonName(caption)}`);
     }
 
     async expectEnabled(caption, enabled) {

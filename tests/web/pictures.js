@@ -8,8 +8,6 @@ const fs = require("node:fs");
 const path = require("node:path");
 const zlib = require("node:zlib");
 
-const MARK_INSET = 3; // the focus mark: a one-pixel outline three pixels inside the key
-
 class Image {
     constructor(width, height, rgb) {
         Object.assign(this, {width, height, rgb});
@@ -77,11 +75,13 @@ class Image {
     }
 }
 
-/// Reads the skin off screenshots: `keys` is layout.json's skinKeys, `assets` the assets folder;
-/// `scale` is the device pixels per layout pixel (1, or 2 for the dense pictures).
+/// Reads the skin off screenshots: `layout` is layout.json, `assets` the assets folder; `scale`
+/// is the device pixels per layout pixel (1, or 2 for the dense pictures).
 class SkinReader {
-    constructor(keys, assets, scale = 1) {
-        Object.assign(this, {keys, scale, bitmaps: new Map()});
+    constructor(layout, assets, scale = 1) {
+        // The focus mark: a one-pixel outline markInset pixels inside the key.
+        Object.assign(this, {keys: layout.skinKeys, markInset: layout.focusMarkInset, scale,
+            bitmaps: new Map()});
         this.bitmap = (number) => {
             if (!this.bitmaps.has(number)) {
                 const name = `Image${number}${scale > 1 ? "@2x" : ""}.bmp`;
@@ -102,7 +102,7 @@ class SkinReader {
             for (let y = 0; y < picture.height; ++y) {
                 for (let x = 0; x < picture.width; ++x) {
                     const inside = Math.min(x, y, picture.width - 1 - x, picture.height - 1 - y);
-                    const ring = Math.floor(inside / this.scale) === MARK_INSET;
+                    const ring = Math.floor(inside / this.scale) === this.markInset;
                     counts[ring ? 2 : 0] += 1;
                     counts[ring ? 3 : 1] += shot.at(left + x, top + y) === picture.at(x, y);
                 }

@@ -9,7 +9,15 @@ void FakeView::displayChanged() {
     const DisplayScene& shown = form->scene().display;
     display = shown.text;
     displayBackground = shown.background;
+    displayText = shown.textColour;
     rightAligned = shown.rightAligned;
+}
+
+void FakeView::coloursChanged() {
+    displayChanged();
+    linkChanged();
+    background = form->scene().background;
+    focusMarkLines = form->scene().focusMarkLines;
 }
 
 void FakeView::skinKeyChanged(std::size_t key) {
@@ -39,8 +47,9 @@ std::vector<std::string> FakeView::markedKeys() const {
     return namesOf(marked);
 }
 
-void FakePlatform::showMessage(std::string_view prompt) {
+void FakePlatform::showMessage(std::string_view prompt, std::string_view description) {
     boxes.emplace_back(prompt);
+    boxDescriptions.emplace_back(description);
     if (answerAtOnce) {
         form->messageClosed();
     }
@@ -98,7 +107,8 @@ Point pixels(float x, float y) {
     return {x * twipsPerPixel, y * twipsPerPixel};
 }
 
-StartedWindow::StartedWindow() {
+StartedWindow::StartedWindow(const Messages& messages)
+    : form(calculator, platform, view, messages) {
     view.form = &form;
     platform.form = &form;
     form.load();

@@ -25,6 +25,7 @@ public:
     void skinKeyChanged(std::size_t key) override;
     void linkChanged() override { link = form->scene().linkColour; }
     void focusButton(std::size_t button) override { focused = button; }
+    void coloursChanged() override;
 
     /// The names of the keys whose highlight shows, and of the key with the focus mark.
     std::vector<std::string> shownKeys() const;
@@ -32,13 +33,16 @@ public:
 
     const Form1* form = nullptr;
     std::string display;
-    BgrColour displayBackground = varnik::displayBackground;
+    SceneColour displayBackground = varnik::displayBackground;
+    SceneColour displayText = displayTextColour;
     bool rightAligned = false;
     bool pointEnabled = true;
     std::string operation;
     std::array<bool, skinKeyCount> shown{};
     std::array<bool, skinKeyCount> marked{};
-    BgrColour link = linkDesignColour;
+    SceneColour link = linkDesignColour;
+    SceneColour background = windowBackground;
+    std::vector<SystemColour> focusMarkLines;
     std::optional<std::size_t> focused;
 };
 
@@ -47,7 +51,8 @@ public:
 /// inside the call, unless a test leaves them open and answers later itself, as a browser does.
 class FakePlatform : public Platform {
 public:
-    void showMessage(std::string_view prompt) override;
+    void showMessage(std::string_view prompt, std::string_view description) override;
+    void announce(std::string_view text) override { announced.emplace_back(text); }
     bool openWebAddress(std::string_view address) override {
         opened.emplace_back(address);
         return browserStarts;
@@ -67,6 +72,8 @@ public:
 
     Form1* form = nullptr;
     std::vector<std::string> boxes;
+    std::vector<std::string> boxDescriptions;
+    std::vector<std::string> announced;
     std::vector<std::string> opened;
     int errorSignals = 0;
     int endRequests = 0;
@@ -100,7 +107,7 @@ Point pixels(float x, float y);
 
 /// The window model started as the program starts it: loaded, then activated.
 struct StartedWindow {
-    StartedWindow();
+    explicit StartedWindow(const Messages& messages = messagesFor("en"));
 
     void move(Point at) { form.pointerMoved(at.x, at.y); }
     void press(Point at) { form.pointerPressed(at.x, at.y); }
@@ -115,7 +122,7 @@ struct StartedWindow {
     Calculator calculator;
     FakePlatform platform;
     FakeView view;
-    Form1 form{calculator, platform, view};
+    Form1 form;
 };
 
 } // namespace varnik::test

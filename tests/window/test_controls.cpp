@@ -143,3 +143,26 @@ TEST(Units, AControlStartsAtTheFirstPixelAtOrAfterItsEdge) {
     EXPECT_FLOAT_EQ(toTwips(36), 540);
     EXPECT_FLOAT_EQ(toTwips(72, 192), 540);
 }
+
+TEST(Units, KeyPicturesAreNeverEnlargedUpToTheDensest) {
+    const struct {
+        double scale;
+        int density;
+    } rows[] = {{0.5, 1},  {1.0, 1}, {1.0000001, 1}, {1.25, 2}, {1.5, 2}, {2.0, 2},
+                {2.25, 3}, {3.0, 3}, {3.5, 4},       {4.0, 4},  {7.3, 4}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(pictureDensity(row.scale), row.density) << "at " << row.scale;
+    }
+    // Up to 4x every key gets at least 0.95 picture pixels per screen pixel, though its edges
+    // round outwards to whole pixels.
+    for (int percent = 100; percent <= 400; percent += 5) {
+        const double scale = percent / 100.0;
+        for (std::size_t key = 0; key < skinKeyCount; ++key) {
+            const PixelRect design = toPixels(skinKey(key).geometry);
+            const PixelRect drawn = toDevicePixels(skinKey(key).geometry, scale);
+            const int density = pictureDensity(scale);
+            EXPECT_GE(design.width * density, 0.95 * drawn.width) << percent << "% key " << key;
+            EXPECT_GE(design.height * density, 0.95 * drawn.height) << percent << "% key " << key;
+        }
+    }
+}

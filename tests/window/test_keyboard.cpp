@@ -72,8 +72,11 @@ const TypedRow typedKeys[] = {
          return key;
      }(),
      std::nullopt},
+    {"Tab", named(KeyName::Tab, false, false, U'\t'), Command::FocusNext},
+    {"Shift+Tab", named(KeyName::Tab, false, true), Command::FocusPrevious},
+    {"Ctrl+Tab", named(KeyName::Tab, true), std::nullopt},
     {"space", typed(U' '), std::nullopt},
-    {"tab", typed(U'\t'), std::nullopt},
+    {"a tab character without its key's name", typed(U'\t'), std::nullopt},
     {"a letter", typed(U'a'), std::nullopt},
     {"another script's digit", typed(U'\u0661'), std::nullopt},
 };
@@ -104,6 +107,23 @@ TEST(Keyboard, TypingComputesAsTheHiddenButtonsDo) {
     EXPECT_TRUE(w.form.typeKey(typed(U'=')));
     EXPECT_EQ(w.platform.boxes, std::vector<std::string>{""});
     EXPECT_TRUE(w.platform.timers.empty()) << "a box, no flash";
+}
+
+// A web page's Tab: the model walks the buttons, skipping the disabled point; a box holds it.
+TEST(Keyboard, TabWalksTheButtonsWhereTheToolkitDoesNot) {
+    StartedWindow w;
+    w.form.focusMoved(buttonNamed("cmdeql"));
+    EXPECT_TRUE(w.form.typeKey(named(KeyName::Tab)));
+    EXPECT_STREQ(commandButton(*w.view.focused).name, "cmdpoint");
+    w.form.typeKey(typed(U'.'));
+    w.form.focusMoved(buttonNamed("cmd0"));
+    EXPECT_TRUE(w.form.typeKey(named(KeyName::Tab, false, true)));
+    EXPECT_STREQ(commandButton(*w.view.focused).name, "cmdeql") << "the disabled point skipped";
+    w.platform.answerAtOnce = false;
+    w.form.clickButton(buttonNamed("cmdabout"));
+    w.view.focused.reset();
+    EXPECT_FALSE(w.form.typeKey(named(KeyName::Tab))) << "the box's own";
+    EXPECT_FALSE(w.view.focused);
 }
 
 TEST(Keyboard, BackspaceAndThePointButton) {

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The Windows front end's own translations, run under Wine: keyboard messages to the window
 // model's keys, text between UTF-8 and UTF-16, the layout and the pixel rule at other
-// densities, the focus mark's place, menu items, the clipboard.
+// densities, the focus mark's place, menu items, the clipboard, and the high-contrast scene drawn
+// in the desktop's colours (Wine cannot turn the setting itself on: it always reports it off).
+#include "calculator.h"
 #include "command_buttons.h"
+#include "form1.h"
 #include "keyboard.h"
 #include "layout.h"
 #include "skin_painter.h"
 #include "wide_text.h"
 #include "win32_platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <variant>
 
 using namespace varnik;
@@ -169,6 +174,62 @@ void buttonIdentifiersMapToButtons(Checks& check) {
     check(CommandButtons::buttonOfId(100) == std::size_t{0}, "the first button");
 }
 
+// The model's high-contrast scene, painted: the window's background, the link and the focus
+// mark's two lines in the colours of the desktop's (black) high-contrast theme.
+void highContrastDrawsInTheDesktopsColours(Checks& check) {
+    const COLORREF black = RGB(0, 0, 0), yellow = RGB(255, 255, 0), cyan = RGB(26, 235, 255),
+                   navy = RGB(0, 0, 128), white = RGB(255, 255, 255);
+    const int roles[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_HIGHLIGHT,
+                         COLOR_HIGHLIGHTTEXT};
+    const COLORREF theme[] = {black, white, yellow, cyan, navy};
+    SetSysColors(5, roles, theme);
+
+    Calculator calculator;
+    Win32Platform platform;
+    NoView view;
+    Form1 form(calculator, platform, view);
+    form.load();
+    form.setHighContrast(true);
+    std::size_t seven = 0;
+    while (std::string_view(commandButton(seven).name) != "cmd7") {
+        ++seven;
+    }
+    form.focusMoved(seven);
+    check(toColorRef(form.scene().display.textColour) == white &&
+              toColorRef(form.scene().display.background) == black,
+          "the display in the field's colours");
+
+    const RECT client = pixelRect({0, 0, clientWidth, clientHeight}, 96);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
+    const Bitmap canvas(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const Selection selected(dc.get(), canvas.get());
+    SkinPictures pictures(GetModuleHandleW(nullptr), 1); // this program has none: keys stay bare
+    FontSet fonts(96);
+    paintSkin(dc.get(), client, form.scene(), 96, pictures, fonts.get(linkFont));
+
+    check(GetPixel(dc.get(), toPixels(3045), toPixels(1500)) == black, "the window's background");
+    const RECT key = pixelRect(skinKey(*twinKey(seven)).geometry, 96);
+    const int middle = (key.top + key.bottom) / 2;
+    check(GetPixel(dc.get(), key.left + 3, middle) == cyan, "the focus mark's outer line");
+    check(GetPixel(dc.get(), key.left + 4, middle) == navy, "the focus mark's inner line");
+    const RECT link = pixelRect(linkGeometry, 96);
+    bool linkShown = false;
+    for (int y = link.top; y < std::min(link.bottom, client.bottom) && !linkShown; ++y) {
+        for (int x = link.left; x < link.right && !linkShown; ++x) {
+            linkShown = GetPixel(dc.get(), x, y) == yellow;
+        }
+    }
+    check(linkShown, "the link in the theme's link colour");
+    check(!highContrastOn(), "Wine reports the setting off");
+}
+
 void clipboardKeepsBengaliText(Checks& check) {
     Win32Platform platform;
     platform.copyToClipboard("\xE0\xA7\xA7\xE0\xA7\xAB");
@@ -188,6 +249,7 @@ int main() {
     menuItemsShowTheirKeysAfterATab(check);
     buttonIdentifiersMapToButtons(check);
     clipboardKeepsBengaliText(check);
+    highContrastDrawsInTheDesktopsColours(check);
     if (check.failures()) {
         std::printf("%d failed\n", check.failures());
         return 1;

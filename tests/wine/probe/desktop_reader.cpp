@@ -37,6 +37,54 @@ bool setClipboardText(const std::wstring& text) {
     return false;
 }
 
+namespace {
+
+// The roles the calculator reads under high contrast, and a black theme's colours for them.
+const int themeRoles[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HOTLIGHT, COLOR_HIGHLIGHT,
+                          COLOR_HIGHLIGHTTEXT};
+const char* const themeRoleNames[] = {"window", "windowText", "link", "highlight", "highlightText"};
+const COLORREF blackTheme[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 0),
+                               RGB(26, 235, 255), RGB(0, 0, 0)};
+constexpr int themeSize = sizeof themeRoles / sizeof themeRoles[0];
+
+std::string hex(COLORREF colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+} // namespace
+
+std::string setHighContrast(bool on) {
+    static COLORREF usual[themeSize];
+    static bool saved = false;
+    if (on && !saved) {
+        for (int i = 0; i < themeSize; ++i) {
+            usual[i] = GetSysColor(themeRoles[i]);
+        }
+        saved = true;
+    }
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    setting.dwFlags = on ? HCF_HIGHCONTRASTON : 0;
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof setting, &setting, SPIF_SENDCHANGE);
+    if (on || saved) {
+        SetSysColors(themeSize, themeRoles, on ? blackTheme : usual);
+    }
+    HIGHCONTRASTW now{};
+    now.cbSize = sizeof now;
+    const bool read = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0) != FALSE;
+    Object colours;
+    for (int i = 0; i < themeSize; ++i) {
+        colours.add(themeRoleNames[i], hex(GetSysColor(themeRoles[i])).c_str());
+    }
+    return Object()
+        .add("on", read && (now.dwFlags & HCF_HIGHCONTRASTON) != 0)
+        .add("colours", colours.str())
+        .str();
+}
+
 PixelWatch::PixelWatch(int x, int y) : m_x(x), m_y(y), m_screen(GetDC(nullptr)) {
     GetPixel(m_screen, m_x, m_y); // the first read from the screen is slow
 }

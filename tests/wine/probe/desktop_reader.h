@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the desktop holds besides windows: the clipboard and the pixels on the screen.
+// What the desktop holds besides windows: the clipboard, the pixels on the screen and the
+// high-contrast setting.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,11 @@ namespace probe {
 std::string clipboardText();
 /// Puts text on the clipboard; false if it could not.
 bool setClipboardText(const std::wstring& text);
+
+/// Turns the desktop's high-contrast setting on or off as Windows' settings do: the setting,
+/// told to every window, and the colours of a black high-contrast theme (the usual ones back
+/// when off). Answers {"on": the setting as read back, "colours": {role: "rrggbb"}}.
+std::string setHighContrast(bool on);
 
 /// Watches one pixel of the screen.
 class PixelWatch {

@@ -18,9 +18,16 @@
 //   press NAME                 the default action of the accessible child NAME
 //   navigate                   the accessible children as accNavigate walks them both ways
 //   hittest X Y                the accessible child at screen point (X, Y)
+//   highcontrast on|off        switches the desktop's high-contrast setting and colours
+//   events                     the alerts, name, description and value changes heard since the
+//                              last time, with what their objects said (the first time: []; from
+//                              then on it listens)
+//   uiaroot                    asks the main window for its UI Automation provider, as a UI
+//                              Automation client does: whether it answered
 //   quit
 #include "accessible_reader.h"
 #include "desktop_reader.h"
+#include "event_recorder.h"
 #include "json.h"
 #include "window_reader.h"
 
@@ -29,6 +36,7 @@
 #include <objbase.h>
 
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -68,6 +76,7 @@ int main(int argc, char* argv[]) {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const std::wstring title = fromUtf8(argv[1]);
+    std::optional<probe::EventRecorder> events; // from the first "events" on
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') {
@@ -110,6 +119,22 @@ int main(int argc, char* argv[]) {
             long x = 0, y = 0;
             words >> x >> y;
             answer(window ? probe::hitTestAccessible(window, x, y) : "null");
+        } else if (command == "highcontrast") {
+            answer(probe::setHighContrast(argument(line, command) == "on"));
+        } else if (command == "events") {
+            if (!events) {
+                events.emplace();
+            }
+            answer(events->take());
+        } else if (command == "uiaroot") {
+            constexpr LPARAM uiaRootObjectId = -25;
+            DWORD_PTR result = 0;
+            answer(window &&
+                           SendMessageTimeoutW(window, WM_GETOBJECT, 0, uiaRootObjectId,
+                                               SMTO_ABORTIFHUNG, 2000, &result) &&
+                           result
+                       ? "true"
+                       : "false");
         } else if (command == "quit") {
             break;
         } else {
