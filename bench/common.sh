@@ -13,7 +13,9 @@ build_probe() {
 # start_xvfb WORK: a private X server on a free display, which Xvfb writes to WORK/display.
 # Sets xvfb_pid and exports DISPLAY.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1/display" 2>"$1/xvfb.log" &
+    # -noreset: the server would otherwise reset as each measured program leaves, and refuse
+    # the next one for a moment on a busy machine.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$1/display" 2>"$1/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$1/display" ] && break

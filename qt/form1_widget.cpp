@@ -106,8 +106,6 @@ Form1Widget::Form1Widget(Calculator& calculator, Platform& platform, const Messa
     m_model.load();
     m_model.setHighContrast(isHighContrastPalette(QGuiApplication::palette()));
     coloursChanged();
-    // The application hears when the desktop's colours change (a top-level window does not).
-    qApp->installEventFilter(this);
 }
 
 Form1Widget::~Form1Widget() {
@@ -221,6 +219,15 @@ void Form1Widget::coloursChanged() {
     update();
 }
 
+bool Form1Widget::event(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        // The desktop's colours changed, perhaps its high-contrast setting with them.
+        m_model.setHighContrast(isHighContrastPalette(QGuiApplication::palette()));
+        coloursChanged();
+    }
+    return QWidget::event(event);
+}
+
 void Form1Widget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // Without lines of its own the mark is the desktop's usual one: a line in its focus colour.
@@ -245,12 +252,6 @@ void Form1Widget::showEvent(QShowEvent* event) {
 }
 
 bool Form1Widget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
-        // Perhaps the high-contrast setting changed with them.
-        m_model.setHighContrast(isHighContrastPalette(QGuiApplication::palette()));
-        coloursChanged();
-        return false;
-    }
     if (watched == windowHandle() && pointerEvent(*event)) {
         return false; // the widgets see it too, as they would without us
     }

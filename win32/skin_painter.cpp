@@ -15,7 +15,7 @@ HBITMAP SkinPictures::picture(int image) {
         return bitmap.get();
     }
     const int id = m_density * VARNIK_KEY_PICTURE_BASE + image;
-    if (m_density == 1) {
+    if (m_density <= VARNIK_DENSEST_KEY_BITMAPS) {
         bitmap.reset(static_cast<HBITMAP>(
             LoadImageW(m_instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         return bitmap.get();

@@ -11,7 +11,8 @@
 namespace varnik::win32 {
 
 /// The 36 key pictures of one density (1x to 4x), read from the program's resources when first
-/// drawn: at 1x the bitmaps as drawn, at higher densities PNG files, decoded on the way.
+/// drawn: up to 2x bitmaps, which Windows loads at once; at 3x and 4x PNG files, decoded on the
+/// way (with COM and Windows' imaging component, which take a moment to start).
 class SkinPictures {
 public:
     SkinPictures(HINSTANCE instance, int density) : m_instance(instance), m_density(density) {}

@@ -21,7 +21,7 @@ struct SkinKeyScene {
 /// The display as it is to be drawn and read.
 struct DisplayScene {
     std::string text; ///< ASCII digits, point, sign, exponent and blanks; drawn in Bengali digits
-    SceneColour background = displayBackground; ///< displayFlashColour while a failure flashes
+    SceneColour background = displayBackground; ///< the flash's while a failure flashes
     SceneColour textColour = displayTextColour;
     bool rightAligned = false; ///< from the load step on
     // The same on every desktop: the display never takes the focus or typed text.

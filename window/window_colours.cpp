@@ -3,18 +3,42 @@
 
 namespace varnik {
 
+namespace {
+
+WindowColours described() {
+    WindowColours colours;
+    colours.background = windowBackground;
+    colours.displayText = displayTextColour;
+    colours.displayBackground = displayBackground;
+    colours.flashText = displayTextColour;
+    colours.flashBackground = displayFlashColour;
+    colours.linkRest = linkRestColour;
+    colours.linkHover = linkHoverColour;
+    return colours;
+}
+
+WindowColours readable() {
+    WindowColours colours;
+    colours.background = SystemColour::Window;
+    colours.displayText = SystemColour::FieldText;
+    colours.displayBackground = SystemColour::Field;
+    colours.flashText = SystemColour::HighlightText;
+    colours.flashBackground = SystemColour::Highlight;
+    // The link stands out from the window's background in both its colours.
+    colours.linkRest = SystemColour::Link;
+    colours.linkHover = SystemColour::Highlight;
+    // The highlight's two colours contrast with each other: one of them stands out on any
+    // picture.
+    colours.focusMarkLines = {SystemColour::Highlight, SystemColour::HighlightText};
+    return colours;
+}
+
+} // namespace
+
 const WindowColours& windowColours(bool highContrast) {
-    static const WindowColours described{
-        windowBackground,   displayTextColour, displayBackground, displayTextColour,
-        displayFlashColour, linkRestColour,    linkHoverColour,   {}};
-    // The link stands out from the window's background in both its colours, and the focus mark
-    // of two lines stands out on any picture: the highlight colours contrast with each other.
-    static const WindowColours readable{
-        SystemColour::Window,    SystemColour::FieldText,
-        SystemColour::Field,     SystemColour::HighlightText,
-        SystemColour::Highlight, SystemColour::Link,
-        SystemColour::Highlight, {SystemColour::Highlight, SystemColour::HighlightText}};
-    return highContrast ? readable : described;
+    static const WindowColours designed = described();
+    static const WindowColours highlyReadable = readable();
+    return highContrast ? highlyReadable : designed;
 }
 
 } // namespace varnik

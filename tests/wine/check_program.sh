@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The program file as Windows reads it: a 64-bit GUI program whose import table names only
 # Windows' own libraries (it needs no other DLL), under 3 MiB, carrying its resources: the 36 key
-# pictures as bitmaps and at 2x, 3x and 4x as PNG files, the display font, the icon at 16, 24, 32, 48 and 256 pixels, the version and the
+# pictures as bitmaps at 1x and 2x and as PNG files at 3x and 4x, the display font, the icon at 16, 24, 32, 48 and 256 pixels, the version and the
 # manifest that declares per-monitor density awareness, the version also in Bengali. Prints the
 # imports and the size.
 # Usage: check_program.sh PROGRAM.exe OBJDUMP WINDRES
@@ -35,11 +35,11 @@ echo "size: $size bytes ($(awk -v s="$size" 'BEGIN { printf "%.2f", s / 1048576 
 
 resources=$("$windres" -i "$program" -O rc)
 bitmaps=$(grep -c "RT_BITMAP \*/" <<<"$resources" || true)
-[ "$bitmaps" -eq 36 ] || fail "$bitmaps key bitmaps, not 36"
+[ "$bitmaps" -eq 72 ] || fail "$bitmaps key bitmaps, not 72"
 # windres writes each RCDATA resource as "ID RCDATA", BEGIN, then its bytes in 32-bit words: a
 # PNG file's first word is 0x474e5089 ("\x89PNG").
-pngs=$(grep -A2 -E "^[2-4][0-9]{3} RCDATA" <<<"$resources" | grep -c "^  0x474e5089L" || true)
-[ "$pngs" -eq 108 ] || fail "$pngs dense key pictures, not 108"
+pngs=$(grep -A2 -E "^[34][0-9]{3} RCDATA" <<<"$resources" | grep -c "^  0x474e5089L" || true)
+[ "$pngs" -eq 72 ] || fail "$pngs PNG key pictures, not 72"
 grep -q "^10 RCDATA" <<<"$resources" || fail "no display font"
 icons=$(sed -n '/RT_GROUP_ICON/,/^END/s/^ *"\\\([0-7]*\)\\\([0-7]*\)\\.*/\1/p' <<<"$resources" |
     while read -r octal; do echo $((8#$octal)); done | tr '\n' ' ')
@@ -54,4 +54,4 @@ done
 grep -q 'VALUE "Translation", 0x409, 1200, 0x845, 1200, 0x445, 1200' <<<"$resources" ||
     fail "the translations are not listed: $(grep Translation <<<"$resources")"
 grep -q "PerMonitorV2" <<<"$resources" || fail "the manifest declares no per-monitor awareness"
-echo "resources: $bitmaps key bitmaps, $pngs dense key pictures, display font, icon sizes ${icons% }, version (English and Bengali), manifest"
+echo "resources: $bitmaps key bitmaps, $pngs PNG key pictures, display font, icon sizes ${icons% }, version (English and Bengali), manifest"
