@@ -43,8 +43,8 @@ ALLOWED = [
     # The browser's names of keys.
     r"Enter|Escape|Delete|Backspace|Insert|Tab|Control|Shift|Alt|Meta", r"(Key|Numpad|Arrow)\w+",
     r"ContextMenu",
-    # The browser's objects.
-    r"AudioContext",
+    # The browser's objects, and its names of the system's colours.
+    r"AudioContext", r"Canvas|Field|FieldText|LinkText|Highlight|HighlightText",
 ]
 WORDS_RE = re.compile(r"[A-Za-z]+(?:['-][A-Za-z]+)*")
 WORDS_TEXT_RE = re.compile(r"[A-Za-z][A-Za-z' ,-]*[A-Za-z][.:!?]?|[A-Z][a-z]+[.:!?]?")
