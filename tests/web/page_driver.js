@@ -219,8 +219,8 @@ class Calculator {
             buttons: inside.filter((n) => n.role === "button").map((n) => n.name)};
     }
 
-    /// The hidden buttons as [caption, enabled], in document order (after the skin's keys,
-    /// two of which share a hidden button's name).
+    /// The hidden buttons as [caption, enabled], in document order: after the skin's keys,
+    /// whose twins among them share their names.
     async buttons() {
         const names = new Set(this.layout.commandButtons.map((b) => b.accessibleName));
         const shown = (await this.nodes()).filter((n) => n.role === "button" && names.has(n.name));
