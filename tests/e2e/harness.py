@@ -17,10 +17,8 @@ accessibility bus); only the reader, atspi_reader.py in a process of its own, ge
 import json
 import os
 import select
-import shutil
 import subprocess
 import sys
-import tempfile
 
 import gi
 
@@ -29,8 +27,8 @@ from gi.repository import Gio, GLib  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
-    ClickPacer, Image, PollTimeout, end_group, end_with_this_process, poll, poll_equal, run,
-    run_tests, start_group, start_xvfb)
+    ClickPacer, Image, NotYet, PollTimeout, PrivateSession, XScreen, end_group,
+    end_with_this_process, poll, poll_equal, run, run_tests, start_group, start_xvfb)
 
 READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
 
@@ -49,74 +47,65 @@ class Node:
         return f"<{self.role} {self.name!r} at {self.path}>"
 
 
-class Session:
+class Session(PrivateSession):
     """One run of the program on its own X server and buses. Use as a context manager."""
 
+    FOLDER_PREFIX = "varnik-e2e-"
+
     def __init__(self, binary, title, screen="640x480x24", program_env=None, args=()):
+        super().__init__()
         self.binary, self.title, self.screen = binary, title, screen
         self.program_env = program_env or {}  # what the program gets besides the session's
         self.args = list(args)
         self.process = None  # the program under test
-        self._started = []  # every process started here, in order
         self._clicks = ClickPacer(DOUBLE_CLICK_SECONDS, DOUBLE_CLICK_PIXELS)
-        self.runtime_dir = None
+        self._screen = None
 
-    # Start and stop
+    @property
+    def runtime_dir(self):
+        return self.work
 
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.close()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
-
-    def _spawn(self, command, env, **kwargs):
-        # Its own process group, so that whatever it starts (the accessibility bus daemon,
-        # activated services) ends with it in close().
-        process = start_group(command, env, **kwargs)
-        self._started.append(process)
-        return process
+    _spawn = PrivateSession.spawn  # the name tests used before
 
     def _start(self):
-        self.runtime_dir = tempfile.mkdtemp(prefix="varnik-e2e-")
-        os.chmod(self.runtime_dir, 0o700)
         # The sanitizers' options reach the program too, so that a sanitized build reports
         # (and its leak suppressions hold) under these tests as under the unit tests.
         base = {k: v for k, v in os.environ.items()
                 if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME", "ASAN_OPTIONS",
                          "UBSAN_OPTIONS", "LSAN_OPTIONS")}
-        base["XDG_RUNTIME_DIR"] = self.runtime_dir
+        base["XDG_RUNTIME_DIR"] = self.work
 
         xvfb, base["DISPLAY"] = start_xvfb(self.screen, env=base)
-        self._started.append(xvfb)
-        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                          base, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.adopt(xvfb)
+        bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                         base, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         base["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
         assert base["DBUS_SESSION_BUS_ADDRESS"], "dbus-daemon did not start"
 
         # Quiet: the buses complain about fd limits, the registry daemon greets.
-        self._spawn(["/usr/libexec/at-spi-bus-launcher"], base,
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.spawn(["/usr/libexec/at-spi-bus-launcher"], base,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.a11y_address = self._accessibility_bus(base["DBUS_SESSION_BUS_ADDRESS"])
         self.env = base  # for the X tools
 
         program_env = dict(base, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            **self.program_env)
-        self.process = self._spawn([self.binary, *self.args], program_env)
+        self.process = self.spawn([self.binary, *self.args], program_env)
         self.window = int(poll("the window", lambda: self._running() and
-                               self._find_window(self.title), 10))
+                               self.find_window(self.title), 10))
 
-        self.reader = self._spawn(["/usr/bin/python3", READER, str(self.process.pid)],
-                                  dict(base, AT_SPI_BUS_ADDRESS=self.a11y_address),
-                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        self.reader = self.spawn(["/usr/bin/python3", READER, str(self.process.pid)],
+                                 dict(base, AT_SPI_BUS_ADDRESS=self.a11y_address),
+                                 stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         poll("the window on the accessibility bus", lambda: len(self.tree(10)) > 1, 10)
         self.focus_window()
         poll("the window to be active", lambda: any(
             "active" in node.states for node in self.top_levels()))
+
+    def _stop(self):
+        if self._screen:
+            self._screen.close()
+            self._screen = None
 
     def _accessibility_bus(self, session_address):
         """Waits for the launcher to own org.a11y.Bus, then asks it for the bus address."""
@@ -138,18 +127,6 @@ class Session:
         connection.close_sync(None)
         return address
 
-    def close(self):
-        """Ends every process started here, newest first, by its process group; waits."""
-        for process in reversed(self._started):
-            end_group(process)
-            for pipe in (process.stdin, process.stdout):
-                if pipe:
-                    pipe.close()
-        self._started = []
-        if self.runtime_dir:
-            shutil.rmtree(self.runtime_dir, ignore_errors=True)
-            self.runtime_dir = None
-
     def _running(self):
         assert self.process.poll() is None, f"the program ended ({self.process.returncode})"
         return True
@@ -163,10 +140,11 @@ class Session:
     def xdotool(self, *args):
         return run("xdotool", *map(str, args), env=self.env)
 
-    def _find_window(self, name, exclude=()):
+    def find_window(self, name, exclude=()):
+        """The first visible window of this title not excluded, or None."""
         try:
             found = self.xdotool("search", "--onlyvisible", "--name", f"^{name}$").split()
-        except subprocess.CalledProcessError:  # nothing found yet
+        except subprocess.CalledProcessError:  # xdotool's answer for "none"
             return None
         found = [int(w) for w in found if int(w) not in exclude]
         return found[0] if found else None
@@ -174,13 +152,13 @@ class Session:
     def wait_window(self, name, exclude=(), limit=5.0):
         """A visible top-level window with this exact title, other than those excluded."""
         return int(poll(f"a window named {name!r}",
-                        lambda: self._find_window(name, exclude), limit))
+                        lambda: self.find_window(name, exclude), limit))
 
     def wait_window_gone(self, window, limit=5.0):
         def gone():
             try:
                 listed = self.xdotool("search", "--onlyvisible", "--name", ".").split()
-            except subprocess.CalledProcessError:
+            except subprocess.CalledProcessError:  # no visible window at all
                 return True
             return str(window) not in listed
         poll(f"window {window} to close", gone, limit)
@@ -188,8 +166,11 @@ class Session:
     def focus_window(self, window=None):
         """Gives the window the input focus (there is no window manager) and waits for it."""
         window = window or self.window
-        self.xdotool("windowfocus", window)
-        poll("the input focus", lambda: int(self.xdotool("getwindowfocus")) == window)
+
+        def focused():
+            self.xdotool("windowfocus", window)  # fails while the window is not viewable
+            return int(self.xdotool("getwindowfocus")) == window
+        poll("the input focus", focused)
 
     def xprop(self, *args):
         return run("xprop", "-id", str(self.window), *args, env=self.env)
@@ -198,12 +179,12 @@ class Session:
         """Moves the pointer to window coordinates (no --sync: it can hang on the spot)."""
         self.xdotool("mousemove", "--window", self.window, x, y)
 
-    def click(self, x, y, count=1):
+    def click(self, x, y, count=1, button=1):
         """Moves to (x, y) and clicks there once, or count times at once (a double-click);
         waits first if the click would otherwise join the one before into a double-click."""
         self._clicks.before(x, y)
         self.move(x, y)
-        self.xdotool("click", "--repeat", count, "--delay", 30, 1)
+        self.xdotool("click", "--repeat", count, "--delay", 30, button)
         self._clicks.clicked(x, y)
 
     def key(self, *names):
@@ -213,12 +194,12 @@ class Session:
     # What the screen shows
 
     def screenshot(self, region=None):
-        """The window's client area, or the part (left, top, width, height) of it."""
-        crop = ["-crop", "{2}x{3}+{0}+{1}".format(*region)] if region else []
-        data = subprocess.run(["import", "-window", str(self.window), *crop, "-depth", "8",
-                               "ppm:-"], env=self.env, check=True, capture_output=True,
-                              timeout=10).stdout
-        return Image.from_ppm(data)
+        """The window's client area, or the part (left, top, width, height) of it, as the
+        screen shows it."""
+        if self._screen is None:
+            self._screen = XScreen(self.env["DISPLAY"])
+        region = region or (0, 0, *self._screen.size(self.window))
+        return self._screen.grab(*region, window=self.window)
 
     # What a screen reader reads
 
@@ -235,17 +216,13 @@ class Session:
         Asks again while the reader reports an error (not registered yet, a window closing
         while being read), up to limit seconds.
         """
-        answer = {}
-
         def nodes():
-            answer.clear()
-            answer.update(self._read_tree(limit))
-            return answer.get("nodes")
+            answer = self._read_tree(limit)
+            if "nodes" not in answer:
+                raise NotYet(f"accessibility reader: {answer.get('error')}")
+            return answer["nodes"]
 
-        try:
-            return [Node(**node) for node in poll("the accessibility tree", nodes, limit)]
-        except PollTimeout:
-            raise AssertionError(f"accessibility reader: {answer.get('error')}") from None
+        return [Node(**node) for node in poll("the accessibility tree", nodes, limit)]
 
     def top_levels(self):
         """The program's windows as a screen reader lists them."""

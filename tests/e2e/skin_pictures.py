@@ -74,14 +74,14 @@ def drawn_density(shot, number, rect, sampling=CENTRES):
     return min(distance, key=distance.get), distance
 
 
-def shows_normal(shot, number, density, rect):
+def shows_normal(shot, number, density, rect, sampling=CENTRES):
     """Whether the key drawn on the rectangle from pictures of that density shows its normal
     picture (number) rather than its highlight, judged on its middle row."""
     left, top, width, height = rect
     row = height // 2
     shown = [shot.at(left + x, top + row) for x in range(width)]
-    normal, lit = (_distance(shown, _resampled(bitmap(n, density), width, height, [row]))
-                   for n in (number, number + 1))
+    normal, lit = (_distance(shown, _resampled(bitmap(n, density), width, height, [row],
+                                               sampling)) for n in (number, number + 1))
     return normal < lit
 
 

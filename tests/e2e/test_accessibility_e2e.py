@@ -99,7 +99,7 @@ class ScreenReaderSession(harness.Session):
 
     def other_window(self):
         """A visible window of the program's title besides the calculator, or None."""
-        return self._find_window(self.title, exclude=(self.window,))
+        return self.find_window(self.title, exclude=(self.window,))
 
     def press_ok(self, box):
         """Presses the OK button of a message box (its node among the top levels)."""

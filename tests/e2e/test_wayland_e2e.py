@@ -13,59 +13,44 @@ Usage: test_wayland_e2e.py --binary build/qt/varnik-calculator [unittest options
 
 import os
 import re
-import shutil
 import subprocess
 import sys
-import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from x_desktop import end_group, poll, run, run_tests, start_group, start_xvfb  # noqa: E402
+from x_desktop import (  # noqa: E402
+    PrivateSession, end_group, poll, run, run_tests, start_group, start_xvfb)
 
 TITLE = "Varnik Calculator"
 BINARY = None  # set from the command line
 WINDOW_LIMIT = 10.0  # seconds for the window to show (XWayland starts with its first client)
 
 
-class Weston:
+class Weston(PrivateSession):
     """weston with XWayland, nested in a private Xvfb: a Wayland session whose compositor
     offers no server-side window frames. Use as a context manager."""
 
-    def __enter__(self):
-        self._started = []
-        self.runtime_dir = tempfile.mkdtemp(prefix="varnik-wayland-")
-        os.chmod(self.runtime_dir, 0o700)
-        try:
-            self._start()
-        except BaseException:
-            self.__exit__()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        for process in reversed(self._started):
-            end_group(process)
-        shutil.rmtree(self.runtime_dir, ignore_errors=True)
+    FOLDER_PREFIX = "varnik-wayland-"
 
     def _start(self):
         self.base = {k: v for k, v in os.environ.items()
                      if k in ("PATH", "HOME", "LANG", "LC_ALL", "USER", "LOGNAME")}
-        self.base["XDG_RUNTIME_DIR"] = self.runtime_dir
+        self.base["XDG_RUNTIME_DIR"] = self.work
         xvfb, host = start_xvfb("1024x768x24", env=self.base)
-        self._started.append(xvfb)
+        self.adopt(xvfb)
 
         self.socket = f"varnik-test-{os.getpid()}"
-        log = os.path.join(self.runtime_dir, "weston.log")
+        log = os.path.join(self.work, "weston.log")
         # Its own process group: weston's clients and XWayland end with it.
-        self._started.append(start_group(
+        weston = self.spawn(
             ["weston", "--backend=x11-backend.so", f"--socket={self.socket}", "--xwayland",
              "--no-config", "--idle-time=0", "--debug", f"--log={log}"],
             dict(self.base, DISPLAY=host), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL))
+            stderr=subprocess.DEVNULL)
 
         # weston picks XWayland's display number itself and says which one.
         def x_display():
-            assert self._started[-1].poll() is None, f"weston ended: {self._read(log)}"
+            assert weston.poll() is None, f"weston ended: {self._read(log)}"
             found = re.search(r"xserver listening on display (:\d+)", self._read(log))
             return found and found.group(1)
         self.x_display = poll("weston and its XWayland display", x_display, 10)
@@ -117,7 +102,7 @@ class WaylandDesktop(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        cls.weston.__exit__()
+        cls.weston.close()
 
     def where_the_window_shows(self, process):
         """"xwayland" or "wayland" (both would be a fault), once the window has shown."""

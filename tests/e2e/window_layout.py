@@ -48,6 +48,13 @@ def accessible_name(caption):
                  if button["caption"] == caption), caption)
 
 
+def caption_of(name):
+    """The caption of the hidden button a screen reader calls by this name in English; a name
+    that is no button's ("OK") stays as it is."""
+    return next((button["caption"] for button in layout()["commandButtons"]
+                 if button["accessibleName"] == name), name)
+
+
 def bare():
     """A point of the bare window, just right of the one key."""
     (_, y), _, (left, _, _, _) = skin("1")

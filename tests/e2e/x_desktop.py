@@ -1,16 +1,19 @@
 # SPDX-License-Identifier: MIT
 """What the tests that drive a real program on a private X server share, whether the program
-is the Qt one (harness.py) or the Windows one under Wine (../wine/wine_harness.py): polling
-with a time limit, pictures from screenshots and bitmaps, the screen's pixels, a private Xvfb,
-clicks spaced so that two never make a double-click, and running a test file's cases."""
+is the Qt one (harness.py) or the Windows one under Wine (../wine/wine_harness.py): entering
+and leaving a private session, polling with a time limit, pictures from screenshots and
+bitmaps, the screen's pixels, a private Xvfb, clicks spaced so that two never make a
+double-click, and running a test file's cases."""
 
 import argparse
 import ctypes
 import os
 import random
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -46,35 +49,108 @@ def end_group(process):
         process.wait(5)
 
 
+class PrivateSession:
+    """What a test starts for itself: a private folder and the processes started for it. A
+    context manager: entering runs _start(); leaving, or a start that fails half way, runs
+    _stop() (for what must end gently first) and then ends every process started, newest
+    first, each with its process group, and removes the folder."""
+
+    FOLDER_PREFIX = "varnik-"
+
+    def __init__(self):
+        self.work = None  # the private folder
+        self._started = []
+
+    def __enter__(self):
+        self.work = tempfile.mkdtemp(prefix=self.FOLDER_PREFIX)
+        os.chmod(self.work, 0o700)
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    def _start(self):
+        raise NotImplementedError
+
+    def _stop(self):
+        pass
+
+    def spawn(self, command, env, **kwargs):
+        """Starts a process in a group of its own that close() ends, with all it started."""
+        return self.adopt(start_group(command, env, **kwargs))
+
+    def adopt(self, process):
+        """Has close() end a process started elsewhere (in a group of its own)."""
+        self._started.append(process)
+        return process
+
+    def close(self):
+        try:
+            if self.work:
+                self._stop()
+        finally:
+            for process in reversed(self._started):
+                end_group(process)
+                for pipe in (process.stdin, process.stdout):
+                    if pipe:
+                        pipe.close()
+            self._started = []
+            if self.work:
+                shutil.rmtree(self.work, ignore_errors=True)
+                self.work = None
+
+
 class PollTimeout(AssertionError):
     pass
 
 
-def poll(what, probe, limit=10.0, interval=0.02):
-    """Calls probe() until it returns something true; returns that, or fails after limit s."""
+class NotYet(Exception):
+    """Raised by a probe whose answer is "not there yet" (no window, no clipboard owner, no
+    object on the bus): poll() asks again, and shows the reason if time runs out."""
+
+
+# What a probe may raise while the thing it reads is not there yet: a tool that exits non-zero
+# or hangs because there is nothing to read (xclip with no clipboard owner, xdotool with no
+# window, import with a window not yet mapped).
+NOT_YET = (NotYet, subprocess.CalledProcessError, subprocess.TimeoutExpired)
+_ANY = object()
+
+
+def _seen(error):
+    if isinstance(error, subprocess.CalledProcessError):
+        said = (error.stderr or error.stdout or "").strip()
+        return f"{error.cmd[0]} exited {error.returncode}" + (f": {said}" if said else "")
+    return str(error) or type(error).__name__
+
+
+def poll(what, probe, limit=10.0, interval=0.02, *, expected=_ANY):
+    """Calls probe() until it returns something true (or equal to expected, when given) and
+    returns that. A probe that raises one of NOT_YET has no answer yet. Fails only after limit
+    seconds, with the last answer or reason seen; any other exception is a failure at once."""
     deadline = time.monotonic() + limit
     while True:
-        last = probe()
-        if last:
-            return last
+        try:
+            last = probe()
+            if last == expected if expected is not _ANY else last:
+                return last
+            seen = repr(last)
+        except NOT_YET as error:
+            seen = f"no answer yet ({_seen(error)})"
         if time.monotonic() > deadline:
-            raise PollTimeout(f"timed out waiting for {what} (last seen: {last!r})")
+            wanted = f"{expected!r}" if expected is not _ANY else "it"
+            raise PollTimeout(f"timed out after {limit:g} s waiting for {what}: expected "
+                              f"{wanted}, last seen {seen}")
         time.sleep(interval)
 
 
 def poll_equal(what, probe, expected, limit=10.0):
-    """Waits until probe() == expected; the failure message shows the last value seen."""
-    seen = []
-
-    def matches():
-        seen[:] = [probe()]
-        return seen[0] == expected
-
-    try:
-        poll(what, matches, limit)
-    except PollTimeout:
-        last = seen[0] if seen else None
-        raise AssertionError(f"{what}: expected {expected!r}, saw {last!r}") from None
+    """Waits until probe() == expected (see poll)."""
+    return poll(what, probe, limit, expected=expected)
 
 
 def run(*command, env=None, timeout=10):
@@ -90,15 +166,6 @@ class Image:
 
     def at(self, x, y):
         return self.pixels[y * self.width + x]
-
-    @staticmethod
-    def from_ppm(data):
-        # "P6\n<w> <h>\n<max>\n" then RGB bytes; ImageMagick writes no comments.
-        fields = data.split(maxsplit=4)
-        assert fields[0] == b"P6" and fields[3] == b"255", fields[:4]
-        width, height, raw = int(fields[1]), int(fields[2]), fields[4]
-        pixels = [tuple(raw[i:i + 3]) for i in range(0, 3 * width * height, 3)]
-        return Image(width, height, pixels)
 
     @staticmethod
     def from_bmp(path):
@@ -153,28 +220,45 @@ class XScreen:
             xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
             xlib.XSetErrorHandler.argtypes = [_X_ERROR_HANDLER]
             xlib.XSetErrorHandler.restype = ctypes.c_void_p
+            uint = ctypes.POINTER(ctypes.c_uint)
+            xlib.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                          ctypes.POINTER(ctypes.c_ulong),
+                                          ctypes.POINTER(ctypes.c_int),
+                                          ctypes.POINTER(ctypes.c_int), uint, uint, uint, uint]
             xlib.XSetErrorHandler(XScreen._on_error)
             XScreen._xlib = xlib
         self._display = XScreen._xlib.XOpenDisplay(display_name.encode())
         assert self._display, f"cannot open X display {display_name}"
         self._root = XScreen._xlib.XDefaultRootWindow(self._display)
 
-    def grab(self, left, top, width, height):
-        """The screen's pixels in a rectangle, as an Image."""
+    def size(self, window):
+        """A window's width and height."""
+        root, number = ctypes.c_ulong(), [ctypes.c_int() for _ in range(2)]
+        sizes = [ctypes.c_uint() for _ in range(4)]
+        if not XScreen._xlib.XGetGeometry(self._display, window, ctypes.byref(root),
+                                          *map(ctypes.byref, number + sizes)):
+            raise NotYet(f"no window {window}")
+        return sizes[0].value, sizes[1].value
+
+    def grab(self, left, top, width, height, window=None):
+        """The pixels the screen shows in a rectangle of the screen, or of a window, as an
+        Image."""
         ZPIXMAP, ALL_PLANES = 2, 0xFFFFFFFFFFFFFFFF
-        image = XScreen._xlib.XGetImage(self._display, self._root, left, top, width, height,
-                                        ALL_PLANES, ZPIXMAP)
-        assert image, f"no pixels at {width}x{height}+{left}+{top}"
+        image = XScreen._xlib.XGetImage(self._display, window or self._root, left, top, width,
+                                        height, ALL_PLANES, ZPIXMAP)
+        if not image:  # a window not (yet) mapped, or a rectangle off the screen
+            raise NotYet(f"no pixels at {width}x{height}+{left}+{top}")
         try:
             x = image.contents
             assert x.bits_per_pixel == 32 and x.byte_order == 0 and x.red_mask == 0xFF0000, \
                 "expected 24-bit colour in 32-bit pixels, blue first"
-            data = ctypes.string_at(x.data, x.bytes_per_line * height)
+            stride = x.bytes_per_line  # read before the image is freed below
+            data = ctypes.string_at(x.data, stride * height)
         finally:
             XScreen._xlib.XDestroyImage(image)
         pixels = []
         for row in range(height):
-            line = data[row * x.bytes_per_line:row * x.bytes_per_line + 4 * width]
+            line = data[row * stride:row * stride + 4 * width]
             pixels += zip(line[2::4], line[1::4], line[0::4])
         return Image(width, height, pixels)
 

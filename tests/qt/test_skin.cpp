@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The skin keypad under the mouse in Qt: the window feeds the model Qt's pointer events, in
-// twips, and the pictures and the link label show what the model says. The rules themselves
-// are the window model's and tested there.
+// The skin keypad under the mouse in Qt, at the density the test runs at (ctest runs it at 1
+// and at 2): the window feeds the model Qt's pointer events, in twips, and draws the pictures
+// and the link label the model says, each key's bitmap for that density pixel for pixel. The
+// rules themselves are the window model's and tested there.
+#include "controls.h"
 #include "startup.h"
+#include "units.h"
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QtTest>
 
 using namespace varnik::test;
@@ -15,56 +20,74 @@ class TestSkin : public QObject {
 
 private slots:
     void initTestCase() { varnik::prepareApplication(); }
+    void windowAtTheDensity();
     void noHighlightAfterStartUp();
-    void enteringAKeyHighlightsIt();
+    void everyKeyShowsItsPicturesWhereItLies();
     void leaveTest_data();
     void leaveTest();
     void linkLabelColours();
     void highContrastPalette();
-    void sevenPlusFive();
     void doubleClickEntersOnce();
+    void displayIsDrawnAtFullResolution();
 
 private:
     static QColor linkColour(const WindowFixture& w) {
         return w.control("Label1")->palette().color(QPalette::WindowText);
     }
-    static QStringList shownHighlights(WindowFixture& w) { return w.litKeys(); }
+    static qreal density() { return QGuiApplication::primaryScreen()->devicePixelRatio(); }
 };
+
+void TestSkin::windowAtTheDensity() {
+    WindowFixture w;
+    QCOMPARE(w.form.devicePixelRatioF(), density());
+    QCOMPARE(w.form.size(), QSize(206, 232)); // the layout is in logical pixels
+    QCOMPARE(w.form.grab().size(), w.form.size() * density());
+}
 
 void TestSkin::noHighlightAfterStartUp() {
     WindowFixture w;
-    QCOMPARE(shownHighlights(w), QStringList());
+    QCOMPARE(w.litKeys(), QStringList());
     QCOMPARE(linkColour(w), QColor(196, 202, 202));
 }
 
-void TestSkin::enteringAKeyHighlightsIt() {
+void TestSkin::everyKeyShowsItsPicturesWhereItLies() {
     WindowFixture w;
-    for (int normal = 1; normal < 36; normal += 2) {
-        w.moveTo(w.centreOf(QString("Image%1").arg(normal)));
-        QCOMPARE(shownHighlights(w), QStringList{QString("Image%1").arg(normal)});
+    const QString dense = density() > 1 ? "@2x" : "";
+    for (std::size_t key = 0; key < varnik::skinKeyCount; ++key) {
+        const QString name = QString::fromStdString(varnik::pictureName(varnik::normalImage(key)));
+        // The key's stand-in before screen readers lies on it; its bitmaps fit it exactly.
+        const QWidget* standIn = w.control(name);
+        QCOMPARE(QImage(":/keys/" + name + dense + ".bmp").size(), standIn->size() * density());
+        QCOMPARE(w.keyShows(name), QString("normal"));
+        w.moveTo(standIn->geometry().center());
+        QCOMPARE(w.litKeys(), QStringList{name});
     }
 }
 
 void TestSkin::leaveTest_data() {
-    QTest::addColumn<QPoint>("bare");
+    QTest::addColumn<QPointF>("bare");
     QTest::addColumn<bool>("stillShown");
-    // The one key covers pixels 7..35 across and 42..69 down: its rectangle in twips ends
-    // on the lines x = 36 and y = 70 pixels, which still count as inside.
-    QTest::newRow("right edge line") << QPoint(36, 50) << true;
-    QTest::newRow("past the right edge") << QPoint(37, 50) << false;
-    QTest::newRow("bottom edge line") << QPoint(20, 70) << true;
-    QTest::newRow("past the bottom edge") << QPoint(20, 71) << false;
+    // The one key's rectangle ends on the lines x = 36 and y = 70 (logical pixels), which
+    // still count as inside; one device pixel further is outside. As the window system hands
+    // a move to the window, half pixels survive at twice the density.
+    const qreal pixel = 1 / density();
+    QTest::newRow("on the right edge line") << QPointF(36, 50) << true;
+    QTest::newRow("one device pixel past it") << QPointF(36 + pixel, 50) << false;
+    QTest::newRow("on the bottom edge line") << QPointF(20, 70) << true;
+    QTest::newRow("one device pixel below it") << QPointF(20, 70 + pixel) << false;
 }
 
 void TestSkin::leaveTest() {
-    QFETCH(QPoint, bare);
+    QFETCH(QPointF, bare);
     QFETCH(bool, stillShown);
     WindowFixture w;
     w.moveTo(w.centreOf("Image1"));
     QCOMPARE(w.keyShows("Image1"), QString("highlight"));
-    w.moveTo(bare);
+    QMouseEvent move(QEvent::MouseMove, bare, w.form.mapToGlobal(bare), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(w.form.windowHandle(), &move);
     // The pointer really is over the bare window.
-    QCOMPARE(w.model().targetAt(bare.x() * 15.0F, bare.y() * 15.0F).kind,
+    QCOMPARE(w.model().targetAt(varnik::toTwips(bare.x()), varnik::toTwips(bare.y())).kind,
              varnik::PointerTarget::Kind::BareWindow);
     QCOMPARE(w.keyShows("Image1"), QString(stillShown ? "highlight" : "normal"));
 }
@@ -104,8 +127,9 @@ void TestSkin::highContrastPalette() {
         w.keyOnFocus(Qt::Key_Tab);
     }
     const QImage equals = w.form.grab(w.control("Image21")->geometry()).toImage();
-    QCOMPARE(equals.pixelColor(3, equals.height() / 2), cyan);
-    QCOMPARE(equals.pixelColor(4, equals.height() / 2), black);
+    const int d = static_cast<int>(density()); // the mark's lines are as wide as a pixel
+    QCOMPARE(equals.pixelColor(3 * d, equals.height() / 2), cyan);
+    QCOMPARE(equals.pixelColor(4 * d, equals.height() / 2), black);
     QApplication::setPalette(described); // and off again: the described colours
     QTRY_COMPARE(w.form.palette().color(QPalette::Window), QColor(244, 244, 227));
     QCOMPARE(w.display()->palette().color(QPalette::Disabled, QPalette::Text),
@@ -113,24 +137,33 @@ void TestSkin::highContrastPalette() {
     QCOMPARE(linkColour(w), QColor(0, 0, 255));
 }
 
-void TestSkin::sevenPlusFive() {
-    WindowFixture w;
-    w.clickSkin("Image13");
-    QCOMPARE(w.displayText(), QString(" 7"));
-    w.clickSkin("Image29");
-    QCOMPARE(w.pendingOperation(), QString("Addition"));
-    QCOMPARE(w.displayText(), QString(" 7"));
-    w.clickSkin("Image9");
-    QCOMPARE(w.displayText(), QString("5"));
-    w.clickSkin("Image21");
-    QCOMPARE(w.displayText(), QString("12"));
-}
-
 void TestSkin::doubleClickEntersOnce() {
     WindowFixture w;
     w.moveTo(w.centreOf("Image7"));
     QTest::mouseDClick(w.form.windowHandle(), Qt::LeftButton, {}, w.centreOf("Image7"));
     QCOMPARE(w.displayText(), QString(" 4"));
+}
+
+void TestSkin::displayIsDrawnAtFullResolution() {
+    if (density() == 1) {
+        QSKIP("drawn at the one density there is");
+    }
+    WindowFixture w;
+    w.button("cmd8")->click();
+    const QImage display = w.display()->grab().toImage();
+    QCOMPARE(display.size(), w.display()->size() * density());
+    // Text drawn at 2x has edges one device pixel wide: some dark pixel has a light
+    // neighbour on an odd column, which a doubled 1x drawing would never have.
+    bool oddEdge = false;
+    for (int y = 0; y < display.height() && !oddEdge; ++y) {
+        for (int x = 1; x + 1 < display.width(); x += 2) {
+            if (qGray(display.pixel(x, y)) < 140 && qGray(display.pixel(x + 1, y)) > 200) {
+                oddEdge = true;
+                break;
+            }
+        }
+    }
+    QVERIFY(oddEdge);
 }
 
 QTEST_MAIN(TestSkin)

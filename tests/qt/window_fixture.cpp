@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace varnik::test {
@@ -114,27 +113,29 @@ void WindowFixture::clickHere() {
 }
 
 SeenBox WindowFixture::dismissingBox(const std::function<void()>& action) {
-    SeenBox seen;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || seen.shown) {
-            return;
-        }
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.hasIcon = box->icon() != QMessageBox::NoIcon;
-        for (QAbstractButton* button : box->buttons()) {
-            seen.buttons << button->text().remove('&');
-        }
-        box->button(QMessageBox::Ok)->click();
-    });
-    poll.start();
     action();
-    // A box that the action did not open by itself would show within this time.
-    QTest::qWait(50);
+    // The box opens without waiting (QMessageBox::open): wait until it shows, as long as a busy
+    // machine needs, but no longer.
+    SeenBox seen;
+    QMessageBox* box = nullptr;
+    QTest::qWaitFor(
+        [&box] {
+            box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            return box != nullptr;
+        },
+        5000);
+    if (!box) {
+        return seen;
+    }
+    seen.shown = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.hasIcon = box->icon() != QMessageBox::NoIcon;
+    for (QAbstractButton* button : box->buttons()) {
+        seen.buttons << button->text().remove('&');
+    }
+    box->button(QMessageBox::Ok)->click();
+    QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000);
     return seen;
 }
 

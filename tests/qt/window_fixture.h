@@ -67,8 +67,8 @@ public:
     void clickSkin(const QString& normalImage);
     /// Clicks where the pointer is now.
     void clickHere();
-    /// Runs `action`; if a modal message box opens meanwhile, notes what it shows and
-    /// presses its OK button.
+    /// Runs `action`, then waits for the message box it opens (5 s at most), notes what it
+    /// shows and presses its OK button.
     SeenBox dismissingBox(const std::function<void()>& action);
     /// Presses a key on the widget that has the keyboard focus.
     void keyOnFocus(int key);

@@ -19,55 +19,63 @@ def scenarios():
 
 
 class Driver:
-    """What a driver provides. Points are skin keys by action, "bare" or "link"; every reading
-    is of the program as it is now; the expectations poll with a time limit."""
+    """What a driver provides: one method per verb of scenarios.json (see its "verbs"). Points
+    are skin keys by action, "bare" or "link"; every reading is of the program as it is now;
+    the expectations poll with a time limit. tests/e2e/desktop_driver.py is the desktop
+    programs' driver; tests/web/page_driver.js is the page's."""
 
     def move(self, point): ...
-    def click_here(self): ...
+    def click_here(self, button=1): ...
     def double_click_here(self): ...
     def key(self, *names): ...
     def press_buttons(self, *captions): ...
+    def walk_tab_cycle(self): ...
     def expect_display(self, text): ...
     def expect_picture(self, key, kind): ...
+    def expect_lit(self, *keys): ...
     def expect_focus_mark(self, key): ...
     def expect_focus(self, caption): ...
+    def expect_enabled(self, caption, enabled): ...
+    def expect_link(self, colour): ...
+    def expect_box(self, prompt): ...
+    def expect_menu(self, shown): ...
+    def expect_flash(self, key): ...
     def offer_clipboard(self, text): ...
     def expect_clipboard(self, text): ...
+    def expect_ended(self): ...
+
+
+def verbs(driver):
+    """Each verb of scenarios.json as a call on driver."""
+    def click(point, button=1):
+        driver.move(point)
+        driver.click_here(button)
+
+    def double_click(point):
+        driver.move(point)
+        driver.double_click_here()
+
+    return {
+        "move": driver.move, "click": click, "clickHere": driver.click_here,
+        "doubleClick": double_click, "rightClick": lambda point: click(point, 3),
+        "key": driver.key, "type": lambda text: driver.key(*(KEY_NAMES.get(c, c) for c in text)),
+        "buttons": driver.press_buttons, "tabCycle": driver.walk_tab_cycle,
+        "display": driver.expect_display, "picture": driver.expect_picture,
+        "lit": driver.expect_lit, "focusMark": driver.expect_focus_mark,
+        "focus": driver.expect_focus, "enabled": driver.expect_enabled,
+        "link": driver.expect_link, "box": driver.expect_box, "menu": driver.expect_menu,
+        "flash": driver.expect_flash, "offerClipboard": driver.offer_clipboard,
+        "clipboard": driver.expect_clipboard, "ended": driver.expect_ended,
+    }
 
 
 def run(driver, scenario):
     """Runs each step of one scenario on driver."""
+    table = verbs(driver)
     for verb, *args in scenario["steps"]:
-        if verb == "move":
-            driver.move(args[0])
-        elif verb == "click":
-            driver.move(args[0])
-            driver.click_here()
-        elif verb == "clickHere":
-            driver.click_here()
-        elif verb == "doubleClick":
-            driver.move(args[0])
-            driver.double_click_here()
-        elif verb == "key":
-            driver.key(*args)
-        elif verb == "type":
-            driver.key(*(KEY_NAMES.get(c, c) for c in args[0]))
-        elif verb == "buttons":
-            driver.press_buttons(*args)
-        elif verb == "display":
-            driver.expect_display(args[0])
-        elif verb == "picture":
-            driver.expect_picture(args[0], args[1])
-        elif verb == "focusMark":
-            driver.expect_focus_mark(args[0])
-        elif verb == "focus":
-            driver.expect_focus(args[0])
-        elif verb == "offerClipboard":
-            driver.offer_clipboard(args[0])
-        elif verb == "clipboard":
-            driver.expect_clipboard(args[0])
-        else:
+        if verb not in table:
             raise ValueError(f"unknown step {verb!r} in scenario {scenario['name']!r}")
+        table[verb](*args)
 
 
 def add_tests(case_class):

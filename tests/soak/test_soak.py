@@ -29,6 +29,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import harness  # noqa: E402
+import window_layout  # noqa: E402
+from window_layout import accessible_name  # noqa: E402
 
 TITLE = "Varnik Calculator"
 DEFAULT_SEED = 4005
@@ -43,17 +45,8 @@ ABOUT_BOXES = 3000
 # Boxes were seen up to 7 ms after the program had answered for the key (both cores busy).
 EQUALS_BOX_WAIT_MS = 250
 
-# The hidden buttons from the About button, where the focus rests between visits. The walks
-# never cross the point button, which Tab skips while it is disabled: the buttons after "="
-# are reached backwards, past Quit (never pressed).
-FORWARD = ["M +", "M -", "M Rc", "/", "="]
-BACKWARD = ["Quit", "Clear", "Clear Memory", "7", "8", "9", "+", "4", "5", "6", "-", "1", "2",
-            "3", "X", "0"]
-ANCHOR = "About "
-ANCHOR_NAME = "About"  # what a screen reader calls it
+ANCHOR = "About "  # where the focus rests between visits to the hidden buttons
 POINT = "."
-TAB_ORDER = [ANCHOR] + FORWARD + [POINT] + BACKWARD[::-1][:-1]
-PRESSABLE = [ANCHOR, POINT] + FORWARD + BACKWARD[1:]
 DIGIT_KEYS = ["one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "zero"]
 # Typed keys by their X names: the numeric keypad's operations need no Shift on any layout.
 TYPED_KEYS = ["1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "KP_Decimal", "KP_Add",
@@ -65,11 +58,18 @@ EQUALS_KEYS = ["KP_Enter", "Return"]
 OFFERED_TEXT = "\u09e8.\u09eb"
 
 
-def button_names(layout):
-    """What a screen reader calls each hidden button, {caption: name}."""
-    with open(layout, encoding="utf-8") as file:
-        return {button["caption"]: button["accessibleName"]
-                for button in json.load(file)["commandButtons"]}
+class HiddenButtons:
+    """The hidden buttons' captions in Tab order from the About button (layout.json), and the
+    walks to them. A walk never crosses the point button, which Tab skips while it is
+    disabled: the buttons after it are reached backwards, past Quit (never pressed)."""
+
+    def __init__(self):
+        self.order = window_layout.tab_order()
+        point = self.order.index(POINT)
+        self.forward = self.order[1:point]
+        self.backward = self.order[point + 1:][::-1]
+        assert self.order[0] == ANCHOR and self.backward[0] == "Quit", self.order
+        self.pressable = [ANCHOR, POINT] + self.forward + self.backward[1:]
 
 
 def skin_keys(layout):
@@ -85,6 +85,7 @@ class Plan:
 
     def __init__(self, keys, width, height, rng):
         self.keys, self.width, self.height, self.rng = keys, width, height, rng
+        self.hidden = HiddenButtons()
         self.clickable = sorted(name for name in keys if name != "Quit")
         self.lines, self.events = [], 0
         self.last_press = (-100, -100)
@@ -159,18 +160,19 @@ class Plan:
 
     def press_hidden(self, name):
         """From the About button to the button, space, and back; the driver closes a box."""
+        forward, backward = self.hidden.forward, self.hidden.backward
         if name == POINT:
             # Clear enables the point button; its press disables it, and the focus moves on
-            # to "0", one step further from About than the point was.
+            # to the next button, one step further from About than the point was.
             self.press_hidden("Clear")
-            self.walk(len(FORWARD) + 1)
+            self.walk(len(forward) + 1)
             self.key("space")
             self.add("s")
-            self.walk(-(len(FORWARD) + 1))
+            self.walk(-(len(forward) + 1))
             self.add("s")
             return
-        steps = FORWARD.index(name) + 1 if name in FORWARD else \
-            -(BACKWARD.index(name) + 1) if name in BACKWARD else 0
+        steps = forward.index(name) + 1 if name in forward else \
+            -(backward.index(name) + 1) if name in backward else 0
         assert name != "Quit" and (steps or name == ANCHOR), name
         self.walk(steps)
         self.key("space")
@@ -182,7 +184,7 @@ class Plan:
 
     def excursion(self):
         """Tab or Shift+Tab some way round and back, pressing nothing."""
-        steps = self.rng.choice([-1, 1]) * self.rng.randrange(1, 2 * len(TAB_ORDER))
+        steps = self.rng.choice([-1, 1]) * self.rng.randrange(1, 2 * len(self.hidden.order))
         self.walk(steps)
         self.walk(-steps)
         self.add("s")
@@ -235,7 +237,7 @@ def warm_up(plan):
     left, top, width, height = plan.keys["Quit"]
     plan.move(left + width // 2, top + height // 2)
     plan.move(plan.width // 2, plan.height - 8)  # the web link
-    for name in ["Clear", "="] + PRESSABLE:
+    for name in ["Clear", "="] + plan.hidden.pressable:
         plan.press_hidden(name)
     plan.drag(plan.clickable[0])
     plan.excursion()
@@ -273,7 +275,7 @@ def soak(plan, events):
         (25, lambda: plan.click(rng.choice(plan.clickable))),
         (8, lambda: plan.click(rng.choice(plan.clickable), double=True)),
         (4, lambda: plan.drag(rng.choice(plan.clickable))),
-        (3, lambda: plan.press_hidden(rng.choice(PRESSABLE))),
+        (3, lambda: plan.press_hidden(rng.choice(plan.hidden.pressable))),
         (4, plan.typed),
         (0.5, plan.excursion),
     ]
@@ -349,17 +351,18 @@ class Driver:
             raise AssertionError(f"input driver ended with {self.process.returncode}")
 
 
-def tab_to(session, names, caption):
-    """Tabs to a hidden button as the accessibility bus reports the focus and Tab stops."""
+def tab_to(session, caption):
+    """Tabs to a hidden button as the accessibility bus reports the focus and Tab stops (by
+    the names a screen reader hears)."""
     nodes = session.tree()
     stops = {node.name for node in nodes if node.role == "push button"
              and {"focusable", "sensitive"} <= set(node.states)}
-    cycle = [names[c] for c in TAB_ORDER + ["Quit"] if names[c] in stops]
+    cycle = [name for name in map(accessible_name, window_layout.tab_order()) if name in stops]
     current = next(node.name for node in nodes if "focused" in node.states)
-    steps = (cycle.index(names[caption]) - cycle.index(current)) % len(cycle)
+    steps = (cycle.index(accessible_name(caption)) - cycle.index(current)) % len(cycle)
     if steps:
         session.key(*["Tab"] * steps)
-    harness.poll_equal("focused button", session.focused_name, names[caption])
+    harness.poll_equal("focused button", session.focused_name, accessible_name(caption))
 
 
 def check_window(session, where):
@@ -369,8 +372,8 @@ def check_window(session, where):
     assert tops == [TITLE], f"{where}: windows {tops}"
     text = session.display_text()
     assert len(text) <= DISPLAY_LIMIT, f"{where}: {len(text)} characters on display: {text!r}"
-    focused = session.focused_name()
-    assert focused == ANCHOR_NAME, f"{where}: the focus is on {focused!r}, not {ANCHOR_NAME!r}"
+    focused, anchor = session.focused_name(), accessible_name(ANCHOR)
+    assert focused == anchor, f"{where}: the focus is on {focused!r}, not {anchor!r}"
     return text
 
 
@@ -385,6 +388,7 @@ def main():
                         default=int(os.environ.get("VARNIK_SOAK_EVENTS", DEFAULT_EVENTS)))
     parser.add_argument("--plan", help="also write the plan to this file")
     args = parser.parse_args()
+    window_layout.PATH = args.layout
     replay = (f"{sys.argv[0]} --binary {args.binary} --driver {args.driver} "
               f"--layout {args.layout} --seed {args.seed} --events {args.events}")
     print(f"seed {args.seed}, at least {args.events} input events; replay with:\n  {replay}",
@@ -429,8 +433,8 @@ def soak_once(args):
         width, height = map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups())
         plan = Plan(skin_keys(args.layout), width, height, random.Random(args.seed))
         # Another program offers a number until the calculator copies one of its own.
-        offer = session._spawn(["xclip", "-i", "-selection", "clipboard"], session.env,
-                               stdin=subprocess.PIPE, text=True)
+        offer = session.spawn(["xclip", "-i", "-selection", "clipboard"], session.env,
+                              stdin=subprocess.PIPE, text=True)
         offer.stdin.write(OFFERED_TEXT)
         offer.stdin.close()
         warm_up(plan)
@@ -445,9 +449,8 @@ def soak_once(args):
         elapsed = time.monotonic() - start
 
         # Still answers: a computation on the hidden keypad.
-        names = button_names(args.layout)
-        for caption in ["Clear", "1", "2", "+", "3", "="]:
-            tab_to(session, names, caption)
+        for name in ["Clear", "1", "2", "+", "3", "="]:
+            tab_to(session, name)
             session.key("space")
         harness.poll_equal("display after 12 + 3 =", session.display_text, "15")
 

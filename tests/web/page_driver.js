@@ -10,8 +10,10 @@ const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
+const {after, before} = require("node:test");
 const puppeteer = require("puppeteer-core");
 const {Image, SkinReader} = require("./pictures.js");
+const {serve} = require("../../tools/serve_site.js");
 
 const CHROMIUM = process.env.CHROMIUM || "/usr/bin/chromium";
 const FLAGS = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
@@ -42,18 +44,38 @@ async function launch() {
     return browser;
 }
 
-/// Reads what is true now until it equals `expected`, for at most `seconds`.
-async function pollEqual(label, read, expected, seconds = 5) {
+/// Reads what is true now until accept(value), for at most `seconds`, and returns that value.
+/// A read that throws has no answer yet (the page navigating, the clipboard not readable yet);
+/// it fails only at the time limit, with the last value or reason seen. `wanted` says what
+/// was awaited, for that message.
+async function poll(label, read, seconds = 10, accept = Boolean, wanted = "it") {
     const end = Date.now() + seconds * 1000;
-    let value;
-    while (true) {
-        value = await read();
-        if (JSON.stringify(value) === JSON.stringify(expected) || Date.now() > end) {
-            break;
+    for (;;) {
+        let seen;
+        try {
+            const value = await read();
+            if (accept(value)) {
+                return value;
+            }
+            seen = JSON.stringify(value);
+        } catch (error) {
+            if (error instanceof assert.AssertionError) {
+                throw error;
+            }
+            seen = `no answer yet (${error.message})`;
+        }
+        if (Date.now() > end) {
+            assert.fail(`timed out after ${seconds} s waiting for ${label}: expected ${wanted}, ` +
+                `last seen ${seen}`);
         }
         await sleep(25);
     }
-    assert.deepEqual(value, expected, label);
+}
+
+/// Reads what is true now until it equals `expected` (see poll).
+async function pollEqual(label, read, expected, seconds = 10) {
+    const wanted = JSON.stringify(expected);
+    return poll(label, read, seconds, (value) => JSON.stringify(value) === wanted, wanted);
 }
 
 /// The X key names of the scenarios as the browser's; anything else is its own name.
@@ -166,12 +188,72 @@ class Calculator {
         return (await this.nodes()).filter((n) => n.role === "alertdialog").map((n) => n.name);
     }
 
+    /// The open box as {title, prompt, buttons}, or null. The prompt is what a person sees in
+    /// it besides the title and the button: the box also holds a reason for screen readers
+    /// only, drawn on no pixel.
+    async box() {
+        const dialog = (await this.nodes()).find((n) => n.role === "alertdialog");
+        const element = dialog && (await this.page.$('aria/[role="alertdialog"]'));
+        if (!element) {
+            return null;
+        }
+        const inside = [];
+        const walk = (node) => (node.children || []).forEach((child) => {
+            inside.push(child);
+            walk(child);
+        });
+        walk(dialog);
+        const shown = await element.evaluate((box) => {
+            const texts = [];
+            const walker = document.createTreeWalker(box, NodeFilter.SHOW_TEXT);
+            for (let text = walker.nextNode(); text; text = walker.nextNode()) {
+                const {width, height} = text.parentElement.getBoundingClientRect();
+                if (text.textContent.trim() && width > 1 && height > 1 &&
+                    !text.parentElement.closest("button")) {
+                    texts.push(text.textContent);
+                }
+            }
+            return texts;
+        });
+        return {title: dialog.name, prompt: shown.filter((t) => t !== dialog.name).join("\n"),
+            buttons: inside.filter((n) => n.role === "button").map((n) => n.name)};
+    }
+
+    /// The hidden buttons as [caption, enabled], in document order: after the skin's keys,
+    /// whose twins among them share their names.
+    async buttons() {
+        const names = new Set(this.layout.commandButtons.map((b) => b.accessibleName));
+        const shown = (await this.nodes()).filter((n) => n.role === "button" && names.has(n.name));
+        return shown.slice(-this.layout.commandButtons.length)
+            .map((n) => [this.captionOf(n.name), !n.disabled]);
+    }
+
+    /// How many pixels of the web link's text are blue.
+    async blueLinkPixels() {
+        const shot = await this.screenshot();
+        const [left, top, width, height] = this.layout.link.pixels;
+        let blue = 0;
+        for (let y = top; y < Math.min(top + height, shot.height); ++y) {
+            for (let x = left; x < left + width; ++x) {
+                const rgb = shot.at(x, y);
+                blue += (rgb & 255) - Math.max(rgb >> 16, (rgb >> 8) & 255) > 100;
+            }
+        }
+        return blue;
+    }
+
     async screenshot() {
         return Image.fromPng(Buffer.from(await this.page.screenshot({type: "png"})));
     }
 
     async keyPicture(action) {
         return this.skin.picture(await this.screenshot(), action);
+    }
+
+    async litKeys() {
+        const shot = await this.screenshot();
+        return this.layout.skinKeys.map((k) => k.action)
+            .filter((action) => this.skin.picture(shot, action) === "highlight");
     }
 
     async clipboard() {
@@ -247,29 +329,46 @@ class Calculator {
         return button ? button.accessibleName : caption;
     }
 
+    /// The caption of the hidden button a screen reader calls by this name; a name that is no
+    /// button's ("OK") stays as it is.
+    captionOf(name) {
+        const button = this.layout.commandButtons.find((b) => b.accessibleName === name);
+        return button ? button.caption : name;
+    }
+
+    /// The caption of the focused hidden button (or the name of another focused control).
+    async focusedCaption() {
+        const node = (await this.nodes()).find((n) => n.focused);
+        return node ? this.captionOf(node.name) : null;
+    }
+
+    /// The hidden buttons' captions in Tab order from About, the enabled ones only.
+    async tabCycle() {
+        const enabled = new Set((await this.buttons()).filter(([, on]) => on).map(([c]) => c));
+        const captions = this.layout.commandButtons.map((b) => b.caption);
+        const about = captions.indexOf("About ");
+        return [...captions.slice(about), ...captions.slice(0, about)].filter((c) => enabled.has(c));
+    }
+
     /// Tabs to the hidden button with this caption: as often as the Tab order of the enabled
     /// buttons needs, then checks the focus.
     async tabTo(caption) {
-        const nodes = await this.nodes();
-        const enabled = new Set(nodes.filter((n) => n.role === "button" && !n.disabled)
-            .map((n) => n.name));
-        const cycle = this.layout.commandButtons.map((b) => b.accessibleName)
-            .filter((c) => enabled.has(c));
-        const from = cycle.indexOf(nodes.find((n) => n.focused).name);
-        const steps = (cycle.indexOf(this.buttonName(caption)) - from + cycle.length) % cycle.length;
+        const cycle = await this.tabCycle();
+        const from = cycle.indexOf(await this.focusedCaption());
+        const steps = (cycle.indexOf(caption) - from + cycle.length) % cycle.length;
         await this.key(...Array(steps).fill("Tab"));
         await this.expectFocus(caption);
     }
 
-    // The scenarios' verbs (see tests/scenarios/scenarios.py)
+    // The scenarios' verbs (see tests/scenarios/scenarios.json)
 
     async move(where) {
         this.pointer = this.point(where);
         await this.page.mouse.move(...this.pointer);
     }
 
-    async clickHere() {
-        await this.page.mouse.click(...this.pointer);
+    async clickHere(button = 1) {
+        await this.page.mouse.click(...this.pointer, {button: button === 3 ? "right" : "left"});
     }
 
     async doubleClickHere() {
@@ -283,12 +382,27 @@ class Calculator {
         }
     }
 
+    async walkTabCycle() {
+        const cycle = await this.tabCycle();
+        const start = cycle.indexOf(await this.focusedCaption());
+        for (const caption of [...cycle.slice(start + 1), ...cycle.slice(0, start + 1)]) {
+            await this.key("Tab");
+            await this.expectFocus(caption);
+        }
+        await this.key("shift+Tab");
+        await this.expectFocus(cycle.at(start - 1));
+    }
+
     async expectDisplay(text) {
         await pollEqual("the display", () => this.display(), text);
     }
 
     async expectPicture(action, kind) {
         await pollEqual(`the picture of key ${action}`, () => this.keyPicture(action), kind);
+    }
+
+    async expectLit(...actions) {
+        await pollEqual("the lit keys", () => this.litKeys(), actions);
     }
 
     async expectFocusMark(action) {
@@ -300,12 +414,73 @@ class Calculator {
         await pollEqual("the focused button", () => this.focused(), `button:${this.buttonName(caption)}`);
     }
 
+    async expectEnabled(caption, enabled) {
+        await pollEqual(`button ${caption} enabled`,
+            async () => Object.fromEntries(await this.buttons())[caption], enabled);
+    }
+
+    async expectLink(colour) {
+        await pollEqual("the link's colour",
+            async () => ((await this.blueLinkPixels()) ? "blue" : "rest"), colour);
+    }
+
+    async expectBox(prompt) {
+        const seen = async () => {
+            const box = await this.box();
+            if (!box || prompt === null) {
+                return box;
+            }
+            return {...box, prompt: prompt === "" ? box.prompt : box.prompt.slice(0, prompt.length)};
+        };
+        await pollEqual("the message box", seen,
+            prompt === null ? null : {title: this.layout.caption, prompt, buttons: ["OK"]});
+    }
+
+    async expectMenu(shown) {
+        await pollEqual("the context menu open",
+            async () => (await this.nodes()).some((n) => n.role === "menu"), shown);
+    }
+
+    /// Pressing the key flashes the display's background darker, then its own colour is back.
+    /// The colours are those the browser paints the display with, heard on every change of
+    /// the page: screenshots on a busy machine come too slowly to catch a 150 ms flash.
+    async expectFlash(key) {
+        const display = await this.page.$('aria/Display[role="textbox"]');
+        await display.evaluate((element) => {
+            const colours = [getComputedStyle(element).backgroundColor];
+            const note = () => {
+                const colour = getComputedStyle(element).backgroundColor;
+                if (colour !== colours.at(-1)) {
+                    colours.push(colour);
+                }
+            };
+            new MutationObserver(note).observe(document.body, {attributes: true, subtree: true});
+            window.varnikTestColours = colours;
+        });
+        await this.key(key);
+        const rgb = (css) => css.match(/\d+/g).slice(0, 3).map(Number);
+        const sum = (css) => rgb(css).reduce((a, b) => a + b);
+        const colours = await poll("the display's colour to come back", () => this.page.evaluate(
+            () => window.varnikTestColours), 5, (seen) => seen.length >= 3, "three colours");
+        assert.equal(colours.length, 3, `the display's colours in turn: ${colours}`);
+        assert.equal(colours[2], colours[0], "the display's own colour comes back");
+        assert.ok(sum(colours[1]) < sum(colours[0]), "it flashes darker");
+    }
+
     async offerClipboard(text) {
         await this.page.evaluate((t) => navigator.clipboard.writeText(t), text);
     }
 
     async expectClipboard(text) {
         await pollEqual("the clipboard", () => this.clipboard(), text);
+    }
+
+    /// The calculator has gone from the page, and a status line says so.
+    async expectEnded() {
+        await pollEqual("the calculator ended", async () => {
+            const roles = (await this.nodes()).map((n) => n.role);
+            return roles.includes("status") && !roles.includes("textbox");
+        }, true);
     }
 
     /// Runs one scenario of scenarios.json.
@@ -315,15 +490,24 @@ class Calculator {
             click: async (p) => (await this.move(p), this.clickHere()),
             clickHere: () => this.clickHere(),
             doubleClick: async (p) => (await this.move(p), this.doubleClickHere()),
+            rightClick: async (p) => (await this.move(p), this.clickHere(3)),
             key: (...names) => this.key(...names),
             type: (text) => this.type(text),
             buttons: (...captions) => this.pressButtons(...captions),
+            tabCycle: () => this.walkTabCycle(),
             display: (text) => this.expectDisplay(text),
             picture: (key, kind) => this.expectPicture(key, kind),
+            lit: (...keys) => this.expectLit(...keys),
             focusMark: (key) => this.expectFocusMark(key),
             focus: (caption) => this.expectFocus(caption),
+            enabled: (caption, enabled) => this.expectEnabled(caption, enabled),
+            link: (colour) => this.expectLink(colour),
+            box: (prompt) => this.expectBox(prompt),
+            menu: (shown) => this.expectMenu(shown),
+            flash: (key) => this.expectFlash(key),
             offerClipboard: (text) => this.offerClipboard(text),
             clipboard: (text) => this.expectClipboard(text),
+            ended: () => this.expectEnded(),
         };
         for (const [verb, ...args] of scenario.steps) {
             assert.ok(verbs[verb], `unknown step ${verb} in ${scenario.name}`);
@@ -332,4 +516,28 @@ class Calculator {
     }
 }
 
-module.exports = {Calculator, launch, options, pollEqual, sleep};
+/// For a test file: one browser and the site's server, started before its cases and ended
+/// after them (`shared.browser`, `shared.server`), and `onPage(body, view)`, a case that runs
+/// body on a fresh page (view as Calculator.open takes it).
+function pageTests({site, layout, assets}) {
+    const shared = {};
+    before(async () => {
+        [shared.browser, shared.server] = await Promise.all([launch(), serve(site)]);
+    });
+    after(async () => {
+        await shared.browser?.closeAll();
+        shared.server?.server.close();
+    });
+    const onPage = (body, view) => async () => {
+        const calculator = await Calculator.open(shared.browser, shared.server.url, layout,
+            assets, view);
+        try {
+            await body(calculator);
+        } finally {
+            await calculator.close();
+        }
+    };
+    return {shared, onPage};
+}
+
+module.exports = {Calculator, launch, options, pageTests, poll, pollEqual, sleep};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The web calculator in Chromium: the shared end-to-end scenarios, the page's own behaviour
-// and the site's files. One browser for everything; each case opens its own page.
+// The web calculator in Chromium: the page's own behaviour and the site's files (the shared
+// scenarios are test_scenarios.js's). One browser for everything; each case opens its own page.
 //
 // Usage: node test_page.js --site build/web/site --layout layout.json --assets assets
 "use strict";
@@ -8,128 +8,22 @@
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const path = require("node:path");
-const {after, before, describe, it} = require("node:test");
-const {Calculator, launch, options, pollEqual} = require("./page_driver.js");
+const {describe, it} = require("node:test");
+const {Calculator, options, pageTests, pollEqual} = require("./page_driver.js");
 const {serve} = require("../../tools/serve_site.js");
 
 const {site, layout, assets} = options();
-const scenarios = JSON.parse(fs.readFileSync(
-    path.join(__dirname, "..", "scenarios", "scenarios.json"), "utf8")).scenarios;
-let browser;
-let server;
-
-before(async () => {
-    [browser, server] = await Promise.all([launch(), serve(site)]);
-});
-after(async () => {
-    await browser?.closeAll();
-    server?.server.close();
-});
-
-/// Runs body on a fresh page; view as Calculator.open takes it.
-function onPage(body, view) {
-    return async () => {
-        const calculator = await Calculator.open(browser, server.url, layout, assets, view);
-        try {
-            await body(calculator);
-        } finally {
-            await calculator.close();
-        }
-    };
-}
-
-describe("the shared scenarios", () => {
-    for (const scenario of scenarios) {
-        it(scenario.name, onPage((c) => c.run(scenario)));
-    }
-});
-
-/// How many pixels of the web link's text are blue (under the pointer).
-async function blueLinkPixels(c) {
-    const shot = await c.screenshot();
-    const [left, top, width, height] = layout.link.pixels;
-    let blue = 0;
-    for (let y = top; y < Math.min(top + height, shot.height); ++y) {
-        for (let x = left; x < left + width; ++x) {
-            const rgb = shot.at(x, y);
-            blue += (rgb & 255) - Math.max(rgb >> 16, (rgb >> 8) & 255) > 100;
-        }
-    }
-    return blue;
-}
-
-describe("the skin", () => {
-    it("7 + 5 = on the pictures shows ১২", onPage(async (c) => {
-        for (const key of ["7", "+", "5", "="]) {
-            await c.clickSkin(key);
-        }
-        await c.expectDisplay("12"); // the display font draws Latin digits as Bengali ones
-        await c.key("ctrl+c");
-        await c.expectClipboard("১২");
-    }));
-
-    it("lights the key under the pointer until it reaches the bare window", onPage(async (c) => {
-        await c.move("1");
-        await c.expectPicture("1", "highlight");
-        assert.equal(await blueLinkPixels(c), 0);
-        await c.move("link"); // straight from the key: the key stays lit, the link turns blue
-        await pollEqual("the link is blue", async () => (await blueLinkPixels(c)) > 0, true);
-        assert.equal(await c.keyPicture("1"), "highlight");
-        await c.move("bare");
-        await c.expectPicture("1", "normal");
-        await c.move("3"); // a key gives the link its rest colour again
-        await c.expectPicture("3", "highlight");
-        assert.equal(await blueLinkPixels(c), 0);
-    }));
-
-    it("opens the operation keys' gate with a picture digit; the picture C shuts it", onPage(async (c) => {
-        await c.clickSkin("8");
-        await c.clickSkin("Clear");
-        await c.expectDisplay("");
-        await c.type("6"); // a typed digit is a hidden button's: the gate stays closed
-        await c.clickSkin("+");
-        await c.clickSkin("2");
-        await c.expectDisplay("62");
-        await c.clickSkin("+");
-        await c.clickSkin("1");
-        await c.clickSkin("=");
-        await c.expectDisplay("63");
-    }));
-});
+const {shared, onPage} = pageTests({site, layout, assets});
 
 describe("the keyboard", () => {
-    it("walks the hidden buttons with Tab, round and round; space presses", onPage(async (c) => {
-        const captions = layout.commandButtons.map((b) => b.caption);
-        const about = captions.indexOf("About ");
-        for (const caption of [...captions.slice(about + 1), ...captions.slice(0, about + 1)]) {
-            await c.key("Tab");
-            await c.expectFocus(caption);
-        }
-        await c.key("shift+Tab");
-        await c.expectFocus(captions[about - 1]);
-        await c.pressButtons("1", ".");
-        await c.expectDisplay(" 1.");
-        // The point takes no second point: its button is disabled and the focus moves on.
-        // The hidden button follows its picture twin, which has the same name.
-        await pollEqual("the point button disabled", async () =>
-            (await c.nodes()).findLast((n) => n.name === c.buttonName(".")).disabled, true);
-        await c.expectFocus("0");
-        await c.key("space");
-        await c.expectDisplay(" 1.0");
-    }));
-
-    it("types both scripts' digits, the keypad, Backspace, Escape, Delete", onPage(async (c) => {
-        await c.key("KP_7", "KP_Multiply", "KP_2", "KP_Enter");
-        await c.expectDisplay("14");
-        await c.key("Escape");
-        await c.expectDisplay("");
+    it("types both scripts' digits, Backspace, Delete", onPage(async (c) => {
         // A Bengali layout types Bengali digits: keys the browser reports as such.
         for (const [i, digit] of [..."৪২৮"].entries()) {
             await c.rawKey(digit, `Digit${"428"[i]}`, 48 + Number("428"[i]));
         }
-        await c.expectDisplay("428");
+        await c.expectDisplay(" 428");
         await c.key("BackSpace");
-        await c.expectDisplay("42");
+        await c.expectDisplay(" 42");
         await c.key("Delete");
         await c.expectDisplay("");
     }));
@@ -148,57 +42,6 @@ describe("the keyboard", () => {
             await c.type("1"); // the key after the paste lands on what was there
             await c.expectDisplay(shown += "1");
         }
-    }));
-});
-
-describe("the boxes", () => {
-    /// The open box's name and text, or null.
-    async function box(c) {
-        const nodes = await c.nodes();
-        const at = nodes.findIndex((n) => n.role === "alertdialog");
-        if (at < 0) {
-            return null;
-        }
-        const names = (role) => nodes.slice(at + 1).filter((n) => n.role === role).map((n) => n.name);
-        return {name: nodes[at].name, description: nodes[at].description,
-            texts: names("StaticText"), buttons: names("button")};
-    }
-
-    /// While the box is open, keys and clicks on the window do nothing.
-    async function tryInput(c) {
-        await c.type("5");
-        await c.page.mouse.click(...c.centre("5"));
-    }
-
-    it("About by the space bar, closed by Enter, holding input", onPage(async (c) => {
-        await c.key("space"); // About has the focus after start-up
-        await pollEqual("the box", async () => (await box(c))?.name, "Varnik Calculator");
-        const shown = await box(c);
-        assert.match(shown.texts.join("\n"), /^Varnik Calculator\nVarnik Calculator \d+\.\d+\.\d+/);
-        assert.deepEqual(shown.buttons, ["OK"]);
-        await c.expectFocus("OK");
-        await tryInput(c);
-        await c.key("Return");
-        await pollEqual("the box closed", () => box(c), null);
-        await c.expectFocus("About ");
-        await c.expectDisplay(" ");
-    }));
-
-    it("= on the blank display: an empty box, closed by Escape; the picture = is silent", onPage(async (c) => {
-        await c.pressButtons("=");
-        // Why, for screen readers only: the box shows its title and nothing else.
-        await pollEqual("the box", async () => (await box(c))?.texts,
-            ["Varnik Calculator", "Not a number"]);
-        assert.equal((await box(c)).description, "Not a number");
-        await tryInput(c);
-        await c.key("Escape");
-        await pollEqual("the box closed", () => box(c), null);
-        await c.expectFocus("=");
-        await c.expectDisplay(" ");
-        await c.clickSkin("=");
-        await c.clickSkin("8"); // lands at once: no box stood in the way
-        await c.expectDisplay(" 8");
-        assert.equal(await box(c), null);
     }));
 });
 
@@ -284,7 +127,7 @@ describe("touch, density and the end", () => {
 
     it("a reload with the network off is served by the service worker", async () => {
         const own = await serve(site); // its own origin, and a server to stop
-        const c = await Calculator.open(browser, own.url, layout, assets);
+        const c = await Calculator.open(shared.browser, own.url, layout, assets);
         try {
             await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
             own.server.close();
@@ -422,7 +265,8 @@ describe("phones, tablets and desktops", () => {
     ];
     for (const {name, view, words} of failures) {
         it(`says so when the program cannot start: ${name}; it tries again`, async () => {
-            const c = await Calculator.open(browser, server.url, layout, assets, {...view, started: false});
+            const c = await Calculator.open(shared.browser, shared.server.url, layout, assets,
+                {...view, started: false});
             try {
                 const shown = async () => (await c.nodes()).slice(1).map((n) => `${n.role}:${n.name}`);
                 await pollEqual("what shows", shown, ["main:", "heading:Varnik Calculator", "alert:",
@@ -440,6 +284,13 @@ describe("phones, tablets and desktops", () => {
 });
 
 describe("screen readers", () => {
+    it("hear why the equals box opened, which the box does not show", onPage(async (c) => {
+        await c.pressButtons("=");
+        await c.expectBox(""); // what a person sees: the title, OK and nothing else
+        await pollEqual("the box's description", async () =>
+            (await c.nodes()).find((n) => n.role === "alertdialog")?.description, "Not a number");
+    }));
+
     it("name the skin keys, the display and the hidden buttons; they press keys", onPage(async (c) => {
         const nodes = await c.nodes();
         assert.deepEqual(nodes.filter((n) => n.role === "button").map((n) => n.name), [
@@ -497,7 +348,8 @@ describe("the site's files", () => {
         const loaded = new Set();
         for (const scale of [1, 2]) {
             const heard = (request) => loaded.add(new URL(request.url()).pathname.slice(1) || "./");
-            const c = await Calculator.open(browser, server.url, layout, assets, {scale}, heard);
+            const c = await Calculator.open(shared.browser, shared.server.url, layout, assets,
+                {scale}, heard);
             await c.page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
             await c.close();
         }

@@ -28,7 +28,9 @@ import scenarios  # noqa: E402
 import skin_pictures  # noqa: E402
 import wine_harness as harness  # noqa: E402
 import window_layout  # noqa: E402
-from window_layout import bare, layout, link_centre, link_rect, pixels, skin, tab_order  # noqa: E402
+from desktop_driver import FLASH_WATCH_MILLISECONDS, DesktopDriver  # noqa: E402
+from key_edges import check_keys_answer_where_drawn, check_pictures_sharp_enough  # noqa: E402
+from window_layout import bare, layout, link_centre, pixels, skin  # noqa: E402
 
 PROGRAM = PROBE = ASSETS = LAYOUT = UIA_DOUBLE = None  # from the command line
 # One X server and Wine prefix for every case: a prefix takes seconds to make, a program a
@@ -72,45 +74,63 @@ def tearDownModule():
 
 
 @scenarios.add_tests
-class WindowsProgram(unittest.TestCase):
-    """The program at 96 dpi, started afresh for each test. Also the Windows program's driver
-    of the shared end-to-end scenarios."""
+class WindowsProgram(DesktopDriver, unittest.TestCase):
+    """The program at 96 dpi, started afresh for each test; the Windows program's driver of the
+    shared end-to-end scenarios."""
 
     def setUp(self):
         self.p = DESKTOP.start(PROGRAM)
         self.addCleanup(self.p.end)
-        self.pointer = None
+
+    # What desktop_driver.py asks of a harness
+
+    def pointer_to(self, x, y):
+        self.p.move(x, y)
+
+    def click_at(self, x, y, button=1, count=1):
+        self.p.click(x, y, button, count)
+
+    def press_keys(self, *names):
+        self.p.key(*names)
+
+    def client_shot(self):
+        return self.p.client_shot()
+
+    def display_text(self):
+        return self.p.display_text()
+
+    def focused_caption(self):
+        return self.p.focus()
+
+    def buttons(self):
+        return [(c["text"], c["enabled"]) for c in self.p.controls() if c["class"] == "Button"]
+
+    def clipboard_text(self):
+        return DESKTOP.ask("clipboard")
+
+    def put_on_clipboard(self, text):
+        # Another program may hold the clipboard open for a moment.
+        harness.poll("the clipboard to take the text", lambda: DESKTOP.ask(f"setclipboard {text}"))
+
+    def message_box(self):
+        box = DESKTOP.ask("box")
+        return box and {"title": box["title"], "prompt": "\n".join(t for t in box["texts"] if t),
+                        "buttons": box["buttons"]}
+
+    def menu_open(self):
+        return DESKTOP.ask("menu") is not None
+
+    def display_colours(self, key):
+        left, top, _, height = layout()["display"]["pixels"]
+        x, y = self.p.screen(left + 10, top + height // 2)
+        changes = DESKTOP.watch_pixel(x, y, FLASH_WATCH_MILLISECONDS,
+                                      during=lambda: self.p.key(key))
+        return [tuple(bytes.fromhex(colour)) for colour, _ in changes]
+
+    def exit_status(self, limit):
+        return self.p.wait_exit(limit)
 
     # Helpers
-
-    def click_skin(self, key):
-        self.p.click(*skin(key)[0])
-
-    def tab_to(self, caption):
-        """Presses Tab as often as the Tab order needs to reach the button, then checks it."""
-        stops = [c["text"] for c in self.p.controls() if c["class"] == "Button" and c["enabled"]]
-        cycle = [name for name in tab_order() if name in stops]
-        steps = (cycle.index(caption) - cycle.index(self.p.focus())) % len(cycle)
-        if steps:
-            self.p.key(*["Tab"] * steps)
-        self.expect_focus(caption)
-
-    def key_picture(self, key):
-        return skin_pictures.picture(self.p.client_shot(), key)
-
-    def lit_keys(self):
-        shot = self.p.client_shot()
-        return [key["action"] for key in layout()["skinKeys"]
-                if skin_pictures.picture(shot, key["action"]) == "highlight"]
-
-    def blue_link_pixels(self):
-        left, top, width, height = link_rect()
-        shot = self.p.client_shot()
-        return sum(b - max(r, g) > 100 for y in range(top, top + height)
-                   for x in range(left, left + width) for r, g, b in [shot.at(x, y)])
-
-    def open_box(self):
-        return harness.poll("a message box", lambda: DESKTOP.ask("box"))
 
     def told(self, text):
         """Waits until the last text the window told screen readers is `text`, through its MSAA
@@ -126,54 +146,9 @@ class WindowsProgram(unittest.TestCase):
         harness.poll(f"screen readers told {text!r} (heard {heard})", hear)
         return boxes
 
-    def close_box(self, key):
-        """Presses key on the open box; waits until it has gone."""
-        self.p.key(key)
-        harness.poll("the box to close", lambda: DESKTOP.ask("box") is None)
+    # The window as it is made
 
-    # The scenarios' driver (tests/scenarios/scenarios.py)
-
-    def move(self, point):
-        self.pointer = {"bare": bare, "link": link_centre}.get(point, lambda: skin(point)[0])()
-        self.p.move(*self.pointer)
-
-    def click_here(self):
-        self.p.click(*self.pointer)
-
-    def double_click_here(self):
-        self.p.click(*self.pointer, count=2)
-
-    def key(self, *names):
-        self.p.key(*names)
-
-    def press_buttons(self, *captions):
-        for caption in captions:
-            self.tab_to(caption)
-            self.p.key("space")
-
-    def expect_display(self, text):
-        harness.poll_equal("display text", self.p.display_text, text)
-
-    def expect_picture(self, key, kind):
-        harness.poll_equal(f"picture of key {key}", lambda: self.key_picture(key), kind)
-
-    def expect_focus_mark(self, key):
-        harness.poll_equal("the focus mark", lambda: skin_pictures.marked_keys(
-            self.p.client_shot()), [key] if key else [])
-
-    def expect_focus(self, caption):
-        harness.poll_equal("focused control", self.p.focus, caption)
-
-    def offer_clipboard(self, text):
-        self.assertTrue(DESKTOP.ask(f"setclipboard {text}"))
-
-    def expect_clipboard(self, text):
-        harness.poll_equal("the clipboard", lambda: DESKTOP.ask("clipboard"), text)
-
-    # The window as it starts
-
-    def test_start_up(self):
-        self.expect_display(" ")
+    def test_controls_as_made(self):
         self.assertEqual(self.p.window["client"][2:], layout()["client"]["pixels"][2:])
         controls = self.p.controls()
         buttons = [c for c in controls if c["class"] == "Button"]
@@ -190,25 +165,6 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(len(edit), 1)
         self.assertFalse(edit[0]["enabled"], "the display takes no focus and no typing")
         self.assertEqual(edit[0]["rect"], layout()["display"]["pixels"])
-        self.assertEqual(self.lit_keys(), [], "no highlight after start-up")
-        self.assertEqual(skin_pictures.marked_keys(self.p.client_shot()), [],
-                         "About has the focus: no key carries the mark")
-        self.assertEqual(self.blue_link_pixels(), 0)
-
-    # The skin's link
-
-    def test_hover_leave_and_the_link_colour(self):
-        self.p.move(*skin("1")[0])
-        self.expect_picture("1", "highlight")
-        self.p.move(*link_centre())  # straight from the key: the key stays lit
-        harness.poll("the link to turn blue", self.blue_link_pixels)
-        self.assertEqual(self.key_picture("1"), "highlight")
-        self.p.move(*bare())  # the bare window puts the key out and leaves the link blue
-        self.expect_picture("1", "normal")
-        self.assertGreater(self.blue_link_pixels(), 0)
-        self.p.move(*skin("3")[0])  # entering a key gives the link its rest colour again
-        self.expect_picture("3", "highlight")
-        self.assertEqual(self.blue_link_pixels(), 0)
 
     def test_a_high_contrast_theme_alone_keeps_the_described_colours(self):
         """The colours of a high-contrast theme arrive, but not the setting: Wine always
@@ -225,6 +181,8 @@ class WindowsProgram(unittest.TestCase):
         self.expect_picture("5", "normal")
         self.assertEqual(self.p.client_shot().pixels, before.pixels)
 
+    # The web link
+
     def test_web_link_goes_to_the_browser(self):
         if os.path.exists(BROWSER_LOG):
             os.remove(BROWSER_LOG)
@@ -237,48 +195,7 @@ class WindowsProgram(unittest.TestCase):
         self.click_skin("2")
         self.expect_display(" 42")
 
-    # The hidden buttons: the dialog manager's Tab order, the point button
-
-    def test_tab_walks_the_tab_order(self):
-        cycle = tab_order()
-        for caption in cycle[1:] + cycle[:1]:
-            self.p.key("Tab")
-            self.expect_focus(caption)
-        self.p.key("shift+Tab")
-        self.expect_focus(cycle[-1])
-
-    def test_point_button_is_disabled_after_a_point(self):
-        self.press_buttons("1", ".")
-        self.expect_display(" 1.")
-        point = lambda: next(c["enabled"] for c in self.p.controls() if c["text"] == ".")
-        harness.poll_equal("the point button enabled", point, False)
-        # It had the focus: the focus moves on to the next button in Tab order, and its twin
-        # carries the mark.
-        self.expect_focus("0")
-        self.expect_focus_mark("0")
-        self.p.key("space")
-        self.expect_display(" 1.0")
-        self.press_buttons("+")
-        harness.poll_equal("the point button enabled", point, True)
-
-    # Boxes and ending the program
-
-    def test_equals_box_versus_the_silent_skin_equals(self):
-        self.press_buttons("=")  # on the blank display: no number
-        box = self.open_box()
-        self.assertEqual(box["title"], title())
-        self.assertEqual([text for text in box["texts"] if text], [], "an empty prompt")
-        self.assertEqual(box["buttons"], ["OK"])
-        self.expect_focus_mark(None)  # the box has the focus
-        self.close_box("space")
-        self.expect_focus("=")
-        self.expect_focus_mark("=")
-        self.expect_display(" ")
-        # The skin's equals fails without a word: the next key lands at once.
-        self.click_skin("=")
-        self.click_skin("8")
-        self.expect_display(" 8")
-        self.assertIsNone(DESKTOP.ask("box"))
+    # Words, the close box and the menu
 
     def test_words_in_bengali(self):
         self.p.end()
@@ -296,12 +213,10 @@ class WindowsProgram(unittest.TestCase):
         self.told("ফাঁকা")  # "blank"
         self.assertIn("Clear Memory", [c["text"] for c in self.p.controls()],
                       "the hidden buttons keep their captions")
-        self.p.key("space")  # About
-        box = self.open_box()
-        self.assertEqual(box["title"], title(), "the title stays")
-        self.assertTrue(any(text.startswith(title() + " \u09e7.") for text in box["texts"]),
-                        box)
-        self.close_box("Return")
+        self.p.key("space")  # About: the title stays, the version in Bengali digits
+        self.expect_box(title() + " \u09e7.")
+        self.p.key("Return")
+        self.expect_box(None)
 
     # What screen readers are told after each key: keys typed, then the text told last.
     TOLD = [
@@ -318,12 +233,12 @@ class WindowsProgram(unittest.TestCase):
         # The equals box says why the key failed: its prompt stays empty, its accessible
         # description gives the reason, and it raises an alert as it opens.
         self.p.key("1", "slash", "0", "Return")
-        box = self.open_box()
-        self.assertEqual([text for text in box["texts"] if text], [], "an empty prompt")
+        self.expect_box("")  # an empty prompt
         boxes = boxes or harness.poll("the box's alert", lambda: [
             e for e in DESKTOP.ask("events") if e["event"] == "alert" and e["class"] == "#32770"])
         self.assertEqual([b["description"] for b in boxes], ["Cannot divide by zero"])
-        self.close_box("Return")
+        self.p.key("Return")
+        self.expect_box(None)
 
     def test_ui_automation_notifications(self):
         """Where Windows has UI Automation notification events, the texts go there instead, from
@@ -361,29 +276,6 @@ class WindowsProgram(unittest.TestCase):
         self.assertFalse([e for e in DESKTOP.ask("events") if e["role"] == ROLE_ALERT],
                          "told once: no MSAA alert beside the notifications")
 
-    def test_about_box(self):
-        self.p.key("space")  # the About button has the focus after start-up
-        box = self.open_box()
-        self.assertEqual(box["title"], title())
-        self.assertEqual(box["buttons"], ["OK"])
-        self.assertTrue(any(text.startswith(title() + " ") for text in box["texts"]), box)
-        self.close_box("Return")
-        self.expect_focus("About ")
-        self.expect_display(" ")
-
-    def test_quit_button(self):
-        self.press_buttons("7", "+")  # quits also with an operation pending
-        self.p.key("shift+Tab", "shift+Tab")
-        self.tab_to("Quit")
-        self.p.key("space")
-        self.assertEqual(self.p.wait_exit(), 0)
-
-    def test_skin_quit(self):
-        self.p.move(*skin("Quit")[0])
-        self.expect_picture("Quit", "highlight")
-        self.click_skin("Quit")
-        self.assertEqual(self.p.wait_exit(), 0)
-
     def test_close_box(self):
         close_box = DESKTOP.ask("closebox")
         self.assertIsNotNone(close_box, "the title bar has a close box")
@@ -391,34 +283,13 @@ class WindowsProgram(unittest.TestCase):
         DESKTOP.xdotool("click", 1)
         self.assertEqual(self.p.wait_exit(), 0)
 
-    # Keyboard, menu and visible feedback
-
-    def test_numeric_keypad(self):
-        self.p.key("KP_7", "KP_Multiply", "KP_2", "KP_Enter")
-        self.expect_display("14")
-
     def test_context_menu_pastes(self):
-        self.p.key("Menu")  # the keyboard's way to the same menu
-        harness.poll("the context menu from the Menu key", lambda: DESKTOP.ask("menu"))
-        self.p.key("Escape")
-        harness.poll("the menu to close", lambda: DESKTOP.ask("menu") is None)
-        self.expect_focus("About ")
-        self.assertTrue(DESKTOP.ask("setclipboard 42"))
-        self.p.click(*bare(), button=3)
-        harness.poll("the context menu", lambda: DESKTOP.ask("menu"))
+        self.offer_clipboard("42")
+        self.click_at(*bare(), button=3)
+        self.expect_menu(True)
         self.p.key("Down", "Down", "Down", "Return")  # Copy, Copy with Latin digits, Paste
         self.expect_display("42")
-        harness.poll("the menu to close", lambda: DESKTOP.ask("menu") is None)
-
-    def test_a_failed_key_flashes_the_display(self):
-        left, top, width, height = layout()["display"]["pixels"]
-        x, y = self.p.screen(left + 6, top + height // 2)
-        # Nothing on the display to operate on.
-        changes = DESKTOP.watch_pixel(x, y, 1000, during=lambda: self.p.key("plus"))
-        self.assertEqual([colour for colour, _ in changes], ["efefef", "9a9a9a", "efefef"],
-                         "the display flashes grey")
-        flash = changes[2][1] - changes[1][1]
-        self.assertTrue(100 <= flash <= 600, f"the flash lasts {flash} ms")
+        self.expect_menu(False)
 
     # Screen readers
 
@@ -469,12 +340,6 @@ class Densities(unittest.TestCase):
     drawn on, from pictures at least as dense as the monitor. Wine reads the density when a
     program starts: each test sets it, then starts the program."""
 
-    CREAM = (244, 244, 227)  # the window's background
-    # Which edge of which key: left and top edges are entered from the bare window beside them;
-    # right and bottom ones from the bare window after them.
-    PROBES = [("3", "left"), ("1", "top"), ("Clear", "right"), ("=", "bottom")]
-    BARE = (3045, 1500)  # twips: right of the Clear key, on no key
-
     def setUp(self):
         self.addCleanup(DESKTOP.set_dpi, 96)
 
@@ -486,80 +351,16 @@ class Densities(unittest.TestCase):
                          f"the client area at {dpi} dpi")
         return program
 
-    @staticmethod
-    def device(twips, dpi):
-        return -(-twips * dpi // 1440)
-
-    def drawn_edge(self, program, rect, edge):
-        """The pixel of the key's drawn edge (its first pixel for left and top, the first one
-        after it for right and bottom), read from a screenshot."""
-        left, top, right, bottom = rect
-        horizontal = edge in ("left", "right")
-        across = (top + bottom) // 2 if horizontal else (left + right) // 2
-        start = {"left": left, "right": right, "top": top, "bottom": bottom}[edge]
-        span = range(start - 4, start + 4)
-        x, y = (span[0], across) if horizontal else (across, span[0])
-        shot = DESKTOP.screenshot(*program.screen(x, y), *((len(span), 1) if horizontal else
-                                                           (1, len(span))))
-        painted = [i for i in range(len(span))
-                   if (shot.at(i, 0) if horizontal else shot.at(0, i)) != self.CREAM]
-        self.assertTrue(painted, f"no key drawn near {edge} edge {start}")
-        return span[0] + (painted[0] if edge in ("left", "top") else painted[-1] + 1)
-
-    def lights(self, program, region, unlit, point, dpi, limit):
-        """Whether the key lights up within limit seconds when the pointer comes onto point
-        from the bare window."""
-        shot = lambda: DESKTOP.screenshot(*program.screen(*region[:2]), *region[2:]).pixels
-        program.move(self.device(self.BARE[0], dpi), self.device(self.BARE[1], dpi))
-        harness.poll("the key unlit", lambda: shot() == unlit)
-        program.move(*point)
-        try:
-            harness.poll("the key to light up", lambda: shot() != unlit, limit=limit)
-            return True
-        except harness.PollTimeout:
-            return False
-
-    def sharp_enough(self, program, dpi):
-        """Key 9 shows the picture of the nearest density at or above the monitor's: at
-        least 0.95 picture pixels to a screen pixel, and at 100 %, 200 %, 300 % the picture
-        itself, pixel for pixel."""
-        _, number, rect = skin("9", dpi)
-        shot = DESKTOP.screenshot(*program.screen(*rect[:2]), *rect[2:])
-        density, distance = skin_pictures.drawn_density(shot, number, (0, 0) + rect[2:],
-                                                        skin_pictures.CORNERS)
-        self.assertLess(distance[density], 1, f"a picture of key 9 at {dpi} dpi: {distance}")
-        self.assertEqual(density, -(-dpi // 96), distance)
-        self.assertGreaterEqual(skin("9")[2][2] * density / rect[2], 0.95)
-        if dpi % 96 == 0:
-            self.assertEqual(shot.pixels, skin_pictures.bitmap(number, density).pixels)
-
     def test_keys_answer_where_they_are_drawn(self):
         for dpi in (96, 120, 144, 192, 288):
             program = self.start(dpi)
+            shot = lambda x, y, width, height: DESKTOP.screenshot(*program.screen(x, y), width,
+                                                                  height)
+            # Wine's smooth scaling (StretchBlt, HALFTONE) samples at a pixel's top left corner.
             with self.subTest(dpi=dpi, check="picture density"):
-                self.sharp_enough(program, dpi)
-            for key, edge in self.PROBES:
-                with self.subTest(dpi=dpi, key=key, edge=edge):
-                    twips = next(k["twips"] for k in layout()["skinKeys"] if k["action"] == key)
-                    rect = (self.device(twips[0], dpi), self.device(twips[1], dpi),
-                            self.device(twips[0] + twips[2], dpi),
-                            self.device(twips[1] + twips[3], dpi))
-                    line = self.drawn_edge(program, rect, edge)
-                    self.assertEqual(line, rect[("left", "top", "right", "bottom").index(edge)],
-                                     "the key is drawn on the pixels the layout gives it")
-                    region = (rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1])
-                    # Nothing is lit after start-up, and the pointer lies outside the window.
-                    unlit = DESKTOP.screenshot(*program.screen(*region[:2]), *region[2:]).pixels
-                    middle = ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
-                    first, outside = (line, line - 1) if edge in ("left", "top") else (line - 1,
-                                                                                       line)
-                    at = (lambda v: (v, middle[1])) if edge in ("left", "right") else (
-                        lambda v: (middle[0], v))
-                    self.assertTrue(self.lights(program, region, unlit, at(first), dpi, 10),
-                                    f"pixel {first}, the key's edge, lights it")
-                    # A key lights within some 30 ms here: a quarter of a second says no.
-                    self.assertFalse(self.lights(program, region, unlit, at(outside), dpi, 0.25),
-                                     f"pixel {outside}, just outside, does not")
+                check_pictures_sharp_enough(self, shot, dpi / 96, skin_pictures.CORNERS)
+            check_keys_answer_where_drawn(self, shot, program.move, dpi / 96,
+                                          skin_pictures.CORNERS)
             program.end()
 
     def test_twice_as_dense_pictures_at_200_percent(self):

@@ -16,14 +16,13 @@ import json
 import os
 import select
 import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from x_desktop import (  # noqa: E402,F401 (what the tests use through this module)
-    ClickPacer, Image, PollTimeout, XScreen, poll, poll_equal, run_tests, start_xvfb)
+    ClickPacer, Image, NotYet, PollTimeout, PrivateSession, XScreen, poll, poll_equal, run_tests,
+    start_xvfb)
 
 # Two clicks within this time and distance make a double-click (Wine's defaults: 500 ms, 4 px).
 DOUBLE_CLICK_SECONDS = 0.5
@@ -45,29 +44,19 @@ def wine_tools():
     return loader, server
 
 
-class Desktop:
+class Desktop(PrivateSession):
     """A private X server and Wine prefix with the probe running in it. A context manager."""
 
+    FOLDER_PREFIX = "varnik-wine-"
+
     def __init__(self, probe, title, path_first=None, dpi=96, screen="640x480"):
+        super().__init__()
         self.probe_exe, self.title, self.path_first = probe, title, path_first
         self.dpi, self.screen = dpi, screen
         self.loader, self.server = wine_tools()
-        self.work = None
-        self._xvfb = self._probe = self._screen = None
-
-    def __enter__(self):
-        try:
-            self._start()
-        except BaseException:
-            self.close()
-            raise
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
+        self._probe = self._screen = self.env = None
 
     def _start(self):
-        self.work = tempfile.mkdtemp(prefix="varnik-wine-")
         home = os.path.join(self.work, "home")
         os.makedirs(home)
         path = os.environ.get("PATH", "/usr/bin:/bin")
@@ -79,7 +68,8 @@ class Desktop:
             # Never offer to install Mono or Gecko: that dialog would wait for a click.
             "WINEDLLOVERRIDES": "mscoree,mshtml=", "WINEDEBUG": "-all",
         }
-        self._xvfb, self.env["DISPLAY"] = start_xvfb(f"{self.screen}x24", self.dpi)
+        xvfb, self.env["DISPLAY"] = start_xvfb(f"{self.screen}x24", self.dpi)
+        self.adopt(xvfb)
         self._screen = XScreen(self.env["DISPLAY"])
         subprocess.run([self.loader, "wineboot", "-i"], env=self.env, check=True, timeout=180,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -89,7 +79,9 @@ class Desktop:
                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                        stderr=subprocess.DEVNULL, text=True)
 
-    def close(self):
+    def _stop(self):
+        """The probe quits, then the prefix's processes end (wineserver -k ends this prefix's
+        only), before the X server goes."""
         if self._probe:
             try:
                 self._probe.stdin.write("quit\n")
@@ -97,22 +89,15 @@ class Desktop:
                 self._probe.wait(10)
             except (OSError, subprocess.TimeoutExpired):
                 self._probe.kill()
+                self._probe.wait(10)
             self._probe.stdout.close()
             self._probe = None
-        if self.work and os.path.isdir(os.path.join(self.work, "prefix")):
-            # Ends this prefix's processes only.
+        if self.env and os.path.isdir(self.env["WINEPREFIX"]):
             subprocess.run([self.server, "-k"], env=self.env, timeout=30,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self._screen:
             self._screen.close()
             self._screen = None
-        if self._xvfb:
-            os.killpg(self._xvfb.pid, signal.SIGTERM)
-            self._xvfb.wait(10)
-            self._xvfb = None
-        if self.work:
-            shutil.rmtree(self.work, ignore_errors=True)
-            self.work = None
 
     def set_dpi(self, dpi):
         """The density of the programs started from now on: Wine reads it when a process
@@ -186,18 +171,13 @@ class Program:
         return True
 
     def _x_window(self):
-        try:
-            found = self.desktop.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
-                                         "--name", f"^{self.desktop.title}$").split()
-        except subprocess.CalledProcessError:
-            return None
+        # xdotool fails while there is none: not yet, to poll.
+        found = self.desktop.xdotool("search", "--onlyvisible", "--pid", self.process.pid,
+                                     "--name", f"^{self.desktop.title}$").split()
         return found[0] if found else None
 
     def _take_focus(self):
-        try:
-            self.desktop.xdotool("windowfocus", self.xwindow)
-        except subprocess.CalledProcessError:  # not viewable yet
-            return False
+        self.desktop.xdotool("windowfocus", self.xwindow)  # fails while not viewable: not yet
         return int(self.desktop.xdotool("getwindowfocus")) == self.xwindow
 
     def end(self):

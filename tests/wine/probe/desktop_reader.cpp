@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop_reader.h"
 
+#include "handles.h"
 #include "json.h"
 
 #include <windows.h>
@@ -10,58 +11,29 @@
 
 namespace probe {
 
-namespace {
-
-class OpenClipboardScope {
-public:
-    OpenClipboardScope() {
-        for (int attempt = 0; attempt < 50 && !m_open; ++attempt) {
-            m_open = OpenClipboard(nullptr) != FALSE;
-            if (!m_open) {
-                Sleep(20);
-            }
-        }
-    }
-    ~OpenClipboardScope() {
-        if (m_open) {
-            CloseClipboard();
-        }
-    }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    bool open() const { return m_open; }
-
-private:
-    bool m_open = false;
-};
-
-} // namespace
-
 std::string clipboardText() {
-    const OpenClipboardScope clipboard;
+    // Another program may hold the clipboard a while longer: null, and the tests ask again.
+    const varnik::win32::ClipboardScope clipboard(nullptr);
     HANDLE data = clipboard.open() ? GetClipboardData(CF_UNICODETEXT) : nullptr;
-    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (!text) {
+    const varnik::win32::GlobalLockScope<const wchar_t> text(data);
+    if (!text.data()) {
         return "null";
     }
-    const std::string answer = quoted(std::wstring_view(text, wcsnlen(text, GlobalSize(data) / 2)));
-    GlobalUnlock(data);
-    return answer;
+    return quoted(std::wstring_view(text.data(), wcsnlen(text.data(), GlobalSize(data) / 2)));
 }
 
 bool setClipboardText(const std::wstring& text) {
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    varnik::win32::GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!memory) {
         return false;
     }
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    const OpenClipboardScope clipboard;
-    if (clipboard.open() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory)) {
+    std::memcpy(varnik::win32::GlobalLockScope<wchar_t>(memory.get()).data(), text.c_str(), bytes);
+    const varnik::win32::ClipboardScope clipboard(nullptr);
+    if (clipboard.open() && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory.get())) {
+        memory.release(); // the clipboard owns it now
         return true;
     }
-    GlobalFree(memory);
     return false;
 }
 
