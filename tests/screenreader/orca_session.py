@@ -18,10 +18,10 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from x_desktop import PollTimeout, end_group, poll, start_group, start_xvfb  # noqa: E402
+from x_desktop import (  # noqa: E402,F401 (end_group: what the tests use through this module)
+    PollTimeout, PrivateSession, end_group, poll, start_xvfb)
 
 # Orca's log is block-buffered; the tests read it while Orca runs.
 CUSTOMIZATIONS = """import orca.debug
@@ -52,29 +52,28 @@ def bengali_locale(folder):
     return folder
 
 
-class OrcaSession:
+class OrcaSession(PrivateSession):
     """Orca on a private desktop, in English ("en") or Bengali ("bn"), from its start to
     close()."""
 
+    FOLDER_PREFIX = "varnik-orca-"
+
     def __init__(self, language, locale_dir):
+        super().__init__()
         self.language, self.locale_dir = language, locale_dir
-        self._started = []
         self._offset = 0
         self.spoken = []  # every text Orca said, in order
-        try:
-            self._start()
-        except BaseException:
-            self.close()
-            raise
+        self.__enter__()
+
+    @property
+    def root(self):
+        return self.work
 
     def spawn(self, command, env=None, **kwargs):
         """Starts a process of the test in a group of its own, ended with the session."""
-        process = start_group(command, env or self.env, **kwargs)
-        self._started.append(process)
-        return process
+        return super().spawn(command, env or self.env, **kwargs)
 
     def _start(self):
-        self.root = tempfile.mkdtemp(prefix="varnik-orca-")
         home, runtime = os.path.join(self.root, "home"), os.path.join(self.root, "runtime")
         config = os.path.join(home, ".config", "speech-dispatcher")
         os.makedirs(config)
@@ -102,7 +101,7 @@ class OrcaSession:
         else:
             env.update(LANG="C.UTF-8", LANGUAGE="en")
         xvfb, env["DISPLAY"] = start_xvfb("1024x768x24", env=env)
-        self._started.append(xvfb)
+        self.adopt(xvfb)
         bus = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
@@ -169,10 +168,3 @@ class OrcaSession:
             heard = [spoken_form(text) for text in self.spoken[since:]][-30:]
             raise AssertionError(f"Orca did not say {wanted!r} ({what}); it said {heard}") \
                 from None
-
-    def close(self):
-        for process in reversed(self._started):
-            end_group(process)
-        self._started = []
-        if getattr(self, "root", None):
-            shutil.rmtree(self.root, ignore_errors=True)
