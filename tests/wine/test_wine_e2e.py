@@ -37,6 +37,7 @@ PROGRAM = PROBE = ASSETS = LAYOUT = UIA_DOUBLE = None  # from the command line
 # quarter of one to start. The screen has room for the window at 200 %.
 DESKTOP = None
 BROWSER_LOG = None
+BROWSER_DIR = None
 HOT_TRACKED = 0x80  # STATE_SYSTEM_HOTTRACKED
 ROLE_ALERT = 8  # ROLE_SYSTEM_ALERT
 
@@ -54,23 +55,25 @@ def opened():
 
 
 def setUpModule():
-    global DESKTOP, BROWSER_LOG
+    global DESKTOP, BROWSER_LOG, BROWSER_DIR
     window_layout.PATH = LAYOUT
     skin_pictures.ASSETS = ASSETS
     # A stand-in browser first on PATH: Wine's winebrowser hands the address to xdg-open.
-    browser_dir = tempfile.mkdtemp(prefix="varnik-browser-")
-    BROWSER_LOG = os.path.join(browser_dir, "opened")
-    stand_in = os.path.join(browser_dir, "xdg-open")
+    BROWSER_DIR = tempfile.mkdtemp(prefix="varnik-browser-")
+    BROWSER_LOG = os.path.join(BROWSER_DIR, "opened")
+    stand_in = os.path.join(BROWSER_DIR, "xdg-open")
     with open(stand_in, "w", encoding="utf-8") as script:
         script.write(f'#!/bin/sh\nprintf "%s\\n" "$*" >> "{BROWSER_LOG}"\n')
     os.chmod(stand_in, stat.S_IRWXU)
-    DESKTOP = harness.Desktop(PROBE, title(), path_first=browser_dir,
+    DESKTOP = harness.Desktop(PROBE, title(), path_first=BROWSER_DIR,
                               screen="1024x768").__enter__()
 
 
 def tearDownModule():
     if DESKTOP:
         DESKTOP.close()
+    if BROWSER_DIR:
+        shutil.rmtree(BROWSER_DIR, ignore_errors=True)
 
 
 @scenarios.add_tests
