@@ -10,13 +10,12 @@ class QWidget;
 
 namespace varnik {
 
+class Announcer;
 class Form1;
 
 /// The desktop services of a Qt program: QMessageBox, QDesktopServices, the beep, the event
 /// loop's exit, the clipboard, QMenu and a timer. Boxes open without waiting; menus and the
 /// clipboard answer from inside the call.
-class Announcer;
-
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
 

@@ -3,7 +3,7 @@
 // oleacc import library gives IID_IAccessible the address of an import thunk, not the identifier.
 #pragma once
 
-#include "com_object.h"
+#include "ref_counted.h"
 
 #include <oleacc.h>
 
@@ -30,7 +30,7 @@ inline HRESULT answerText(std::wstring_view text, BSTR* out) {
 
 // What every accessible object here shares: reference counting, the interfaces it answers to,
 // IDispatch without a type library (screen readers call IAccessible itself) and IOleWindow.
-class AccessibleObject : public ComObject<IAccessible, IOleWindow> {
+class AccessibleObject : public RefCounted<IAccessible, IOleWindow> {
 public:
     AccessibleObject(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
 

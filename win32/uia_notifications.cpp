@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uia_notifications.h"
 
-#include "com_object.h"
+#include "ref_counted.h"
 
 #include <uiautomationcore.h>
 
@@ -27,7 +27,7 @@ template <typename Function> Function function(HMODULE library, const char* name
 // The window's provider. It is an override provider with no property of its own: UI Automation
 // goes on reading the window through its standard and MSAA objects (the skin's keys, the
 // controls), as it does for a window without one; it is there to be the notifications' source.
-class WindowProvider final : public ComObject<IRawElementProviderSimple> {
+class WindowProvider final : public RefCounted<IRawElementProviderSimple> {
 public:
     using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
 

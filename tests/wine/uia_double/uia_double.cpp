@@ -9,7 +9,7 @@
 // "options" are the provider's ProviderOptions, "host" the class of the window whose host
 // provider it gave.
 #include "../probe/json.h"
-#include "com_object.h"
+#include "ref_counted.h"
 
 #include <uiautomationcore.h>
 
@@ -36,7 +36,7 @@ long long optionsOf(IRawElementProviderSimple* provider) {
 }
 
 // The host provider of a window: it only remembers the window.
-class HostProvider final : public varnik::win32::ComObject<IRawElementProviderSimple> {
+class HostProvider final : public varnik::win32::RefCounted<IRawElementProviderSimple> {
 public:
     explicit HostProvider(HWND window) : m_window(window) {}
     HWND window() const { return m_window; }
